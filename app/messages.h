@@ -1,0 +1,18 @@
+// The program's own texts shown to the user, in one place.
+#pragma once
+
+namespace Messages {
+constexpr const char* kNothingToUndo = "Nothing to undo!";
+constexpr const char* kUndoCaption = "Undo Notification";
+constexpr const char* kNotImplemented = "Sorry - Not implemented yet!";
+constexpr const char* kMadeIt = "Made it!";
+constexpr const char* kEditorFull = "Edit control out of space.";
+constexpr const char* kErrorCaption = "Error!";
+constexpr const char* kFileChanged = "File has changed. Save?";
+constexpr const char* kConfirmCaption = "Confirm";
+constexpr const char* kOpenFailed = "File open failed.";
+constexpr const char* kSaveFailed = "File Save failed.";
+constexpr const char* kCantOpenFile = "Can't open file ";  // followed by the path
+constexpr const char* kOpenFileCaption = "Open File";
+constexpr const char* kSaveFileCaption = "Save File";
+}  // namespace Messages
