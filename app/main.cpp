@@ -1,0 +1,68 @@
+// Program entry: the application state, the single-instance guard, the main window with its
+// editor, and the message loop.
+#include <windows.h>
+
+#include "app_state.h"
+#include "main_window.h"
+#include "resource.h"
+#include "single_instance.h"
+#include "window_placement.h"
+
+namespace {
+
+void RegisterMainClass(HINSTANCE instance) {
+  WNDCLASSA windowClass{};
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = MainWindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_POLVER));
+  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+  windowClass.lpszClassName = App().ClassName.c_str();
+  RegisterClassA(&windowClass);
+}
+
+void CreateMainWindowAndEditor(HINSTANCE instance) {
+  AppState& app = App();
+  app.MainWindow = CreateWindowExA(
+      0, app.ClassName.c_str(), app.WindowTitle.c_str(),
+      WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+      0, 0, 600, 500, nullptr, nullptr, instance, nullptr);
+  app.Editor = CreateWindowExA(
+      0, "edit", "",
+      WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+          ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+      0, 0, 550, 450, app.MainWindow,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_EDITOR)), instance, nullptr);
+  // The platform's default limit (30,000 characters under some systems) would silently drop text.
+  SendMessageA(app.Editor, EM_SETLIMITTEXT, 0, 0);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  AppState& app = App();
+  app.ClassName = "Polver";
+  app.BaseTitle = "Polver by Dunrel (rus)";
+  app.WindowTitle = app.BaseTitle;
+  app.DocumentChanged = 0;
+
+  if (ActivatePreviousInstance(app.ClassName.c_str()) == 1) return 0;
+
+  RegisterMainClass(instance);
+  CreateMainWindowAndEditor(instance);
+  FitToScreen(app.MainWindow);
+  ShowWindow(app.MainWindow, showCommand);
+  UpdateWindow(app.MainWindow);
+
+  // Accelerator table 400 binds Ctrl+Q to Exit.
+  HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) != 0) {
+    if (TranslateAcceleratorA(app.MainWindow, accelerators, &message) != 0) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,7 @@
+// The single-instance guard between copies of the program on one desktop.
+#pragma once
+
+// Returns 1 when another copy is running (after bringing it forward), 0 when none is.
+// A copy that finds the running one minimised flashes its caption until the user brings it to
+// the front; only one such copy waits at a time (a named mutex).
+int ActivatePreviousInstance(const char* className);

@@ -1,0 +1,48 @@
+#include "dialog_frame.h"
+
+#include <string>
+#include <vector>
+
+#include "app_state.h"
+#include "editor_text.h"
+#include "report.h"
+#include "window_placement.h"
+
+void FrameOpen(HWND dialog, const CalculatorSpec& spec) {
+  for (const InputField& field : spec.inputs) {
+    SetText(GetDlgItem(dialog, field.controlId), OpeningText(field, Remembered()));
+  }
+  CenterWindow(dialog);
+}
+
+void FrameReadInputs(HWND dialog, const CalculatorSpec& spec) {
+  std::vector<std::string> texts;
+  texts.reserve(spec.inputs.size());
+  for (const InputField& field : spec.inputs) {
+    texts.push_back(GetText(GetDlgItem(dialog, field.controlId)));
+  }
+  RememberFieldTexts(spec, texts, Remembered());
+  AppendText(App().Editor, InputReport(spec, texts));
+}
+
+void FrameShowOutcome(HWND dialog, const CalculatorSpec& spec, const CalcOutcome& outcome) {
+  for (const std::string& block : outcome.blocksBeforeOutputs) AppendText(App().Editor, block);
+  const std::vector<std::string> outputs = OutputTexts(outcome);
+  for (size_t i = 0; i < spec.outputIds.size() && i < outputs.size(); ++i) {
+    SetText(GetDlgItem(dialog, spec.outputIds[i]), outputs[i]);
+  }
+  for (const std::string& block : outcome.blocksAfterOutputs) AppendText(App().Editor, block);
+}
+
+bool FrameHandle(HWND dialog, UINT message, WPARAM wParam, const CalculatorSpec& spec) {
+  switch (message) {
+    case WM_INITDIALOG: FrameOpen(dialog, spec); return false;
+    // The whole command word: an edit field's notifications carry a code and do nothing.
+    case WM_COMMAND:
+      if (wParam == IDOK) return true;
+      if (wParam == IDCANCEL) EndDialog(dialog, 0);
+      return false;
+    case WM_CLOSE: EndDialog(dialog, 0); return false;
+    default: return false;
+  }
+}
