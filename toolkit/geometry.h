@@ -14,10 +14,12 @@ double TimesPi(double x);         // x * kProgramPi
 double Distance(double a, double b);
 double DotProduct(double a, double b, double c, double d);   // a*c + b*d
 double CrossProduct(double a, double b, double c, double d); // a*d - b*c
-double DirAngle(double dy, double dx); // 0 <= angle < 2 pi; DirAngle(0, 0) is pi/2
+double DirAngle(double dy, double dx); // 0 <= angle <= TimesPi(2); DirAngle(0, 0) is pi/2
 
 // x with exactly n decimals, rounded half away from zero ("-0.0000", "NAN.0NAN", "INF.0NAN").
 std::string FixedText(double x, int n);
 
-// Radians as degrees, minutes and seconds to hundredths, each followed by "'": " 45' 30' 0'".
+// Radians as degrees, minutes and seconds rounded to hundredths of a second, each followed by
+// "'": " 45' 30' 0'". The sign goes on the degrees, also when they are 0 ("-0' 30' 0'" for
+// -0.5 degrees); NaN gives "NAN'NAN'NAN'", infinity " INF'NAN'NAN'".
 std::string AngleText(double x);
