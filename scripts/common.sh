@@ -1,0 +1,60 @@
+# Shared steps of the run and test commands: install what is missing, build, prepare Wine.
+# Sourced, not run. Everything lands under build/ in the repository.
+
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$ROOT/build"
+JOBS="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
+export POLVER_WINEPREFIX="${POLVER_WINEPREFIX:-$BUILD/wine-prefix}"
+export WINEPREFIX="$POLVER_WINEPREFIX"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+PACKAGES=(cmake make g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix
+          wine wine64 fonts-wine xvfb xauth xdotool imagemagick x11-utils)
+
+# Installs the Debian packages that are not there yet (as root, or through sudo).
+install_missing() {
+  local missing=()
+  for package in "${PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local as_root=()
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  "${as_root[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null
+}
+
+build_native() {
+  cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$BUILD/native" -j "$JOBS"
+}
+
+build_windows() {
+  cmake -S "$ROOT" -B "$BUILD/windows" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
+  cmake --build "$BUILD/windows" -j "$JOBS"
+}
+
+# A private Wine prefix; without a window manager Wine must not wait for one (Managed = N).
+prepare_wine_prefix() {
+  if [ ! -f "$WINEPREFIX/.polver-ready" ]; then
+    echo "Preparing the Wine prefix in $WINEPREFIX (once)"
+    wineboot -i >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.polver-ready"
+  fi
+}
+
+# One Wine session for a whole test run: a persistent server, and Wine's own background services
+# started now with their output going nowhere (started by a test, they would hold its output pipe
+# open, and the test runner would wait for them forever).
+start_wine_session() {
+  wineserver -p
+  wineboot >/dev/null 2>&1 </dev/null
+}

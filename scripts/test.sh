@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the unit tests natively and
+# under Wine, then the end-to-end tests of polver.exe under Wine on a virtual display.
+# Ends with one summary line.
+source "$(dirname "$0")/common.sh"
+
+install_missing
+build_native
+build_windows
+prepare_wine_prefix
+
+RESULTS="$BUILD/test-results"
+rm -rf "$RESULTS"
+mkdir -p "$RESULTS/native" "$RESULTS/windows"
+export POLVER_ARTIFACTS="$RESULTS/artifacts"
+export -f start_wine_session
+status=0
+
+echo "== Unit tests (native)"
+GTEST_OUTPUT="xml:$RESULTS/native/" ctest --test-dir "$BUILD/native" --output-on-failure || status=1
+
+echo "== Unit tests and end-to-end tests (Windows build under Wine)"
+GTEST_OUTPUT="xml:Z:${RESULTS//\//\\}\\windows\\" xvfb-run -a -s "-screen 0 1024x768x24" \
+  bash -c 'start_wine_session; ctest --test-dir "$0" --output-on-failure; code=$?; wineserver -k; exit $code' \
+  "$BUILD/windows" || status=1
+
+# Count the test cases that ran, from the GoogleTest reports.
+passed=0
+failed=0
+for report in "$RESULTS"/native/*.xml "$RESULTS"/windows/*.xml; do
+  [ -f "$report" ] || continue
+  totals=$(grep -m1 -o '<testsuites tests="[0-9]*" failures="[0-9]*" disabled="[0-9]*" errors="[0-9]*"' "$report")
+  tests=$(echo "$totals" | sed 's/.*tests="\([0-9]*\)".*/\1/')
+  failures=$(echo "$totals" | sed 's/.*failures="\([0-9]*\)".*/\1/')
+  errors=$(echo "$totals" | sed 's/.*errors="\([0-9]*\)".*/\1/')
+  passed=$((passed + tests - failures - errors))
+  failed=$((failed + failures + errors))
+done
+[ "$status" -eq 0 ] || [ "$failed" -gt 0 ] || failed=1  # a test program that crashed counts too
+[ -d "$POLVER_ARTIFACTS" ] && echo "Screenshots: $POLVER_ARTIFACTS"
+echo "tests: $passed passed, $failed failed"
+[ "$status" -eq 0 ] && [ "$failed" -eq 0 ]

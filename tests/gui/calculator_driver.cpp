@@ -1,0 +1,61 @@
+#include "calculator_driver.h"
+
+#include <gtest/gtest.h>
+
+#include "report.h"
+
+HWND OpenCalculator(const Polver& polver, int command, const CalculatorSpec& spec) {
+  PostCommand(polver.main, command);
+  HWND dialog = WaitForWindow(polver.process.dwProcessId, "#32770", spec.dialogTitle);
+  EXPECT_NE(nullptr, dialog) << spec.dialogTitle << " did not open";
+  return dialog;
+}
+
+void FillFields(HWND dialog, const std::map<int, std::string>& texts) {
+  for (const auto& entry : texts) WriteText(GetDlgItem(dialog, entry.first), entry.second);
+}
+
+std::string WaitForGrowth(HWND editor, size_t before) {
+  std::string text = ReadText(editor);
+  for (int waited = 0; waited < 10000 && text.size() <= before; waited += 50) {
+    Sleep(50);
+    text = ReadText(editor);
+  }
+  // The blocks arrive one by one: wait until the text stops changing.
+  for (int waited = 0; waited < 5000; waited += 100) {
+    Sleep(100);
+    std::string again = ReadText(editor);
+    if (again == text) break;
+    text = again;
+  }
+  return text.size() > before ? text.substr(before) : std::string();
+}
+
+std::string Calculate(const Polver& polver, HWND dialog) {
+  const size_t before = ReadText(polver.editor).size();
+  PressButton(dialog, IDOK);
+  return WaitForGrowth(polver.editor, before);
+}
+
+void CloseCalculator(const Polver& polver, HWND dialog, const CalculatorSpec& spec) {
+  PressButton(dialog, IDCANCEL);
+  EXPECT_TRUE(WaitForWindowGone(polver.process.dwProcessId, "#32770", spec.dialogTitle));
+}
+
+std::string ExpectedReport(const CalculatorSpec& spec, RememberedInputs& remembered,
+                           const std::map<int, std::string>& typed,
+                           CalcOutcome (*compute)(RememberedInputs&),
+                           std::vector<std::string>* outputTexts) {
+  CalcRun run = RunCalculation(spec, remembered, typed, compute);
+  if (outputTexts != nullptr) *outputTexts = run.outputTexts;
+  return run.appended;
+}
+
+void ClickInto(HWND control) {
+  RECT box;
+  GetWindowRect(control, &box);
+  const int x = (box.left + box.right) / 2;
+  const int y = (box.top + box.bottom) / 2;
+  RunLinux("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+  Settle(control);
+}

@@ -1,0 +1,33 @@
+// Working a calculation dialog from outside: opening it from the menu, filling fields, CALC.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "calculator.h"
+#include "driver.h"
+
+// Opens a calculator by its menu command and waits for its dialog.
+HWND OpenCalculator(const Polver& polver, int command, const CalculatorSpec& spec);
+
+// Writes the texts into the dialog's fields (control id to text).
+void FillFields(HWND dialog, const std::map<int, std::string>& texts);
+
+// Presses CALC and waits until the editor's text has grown and settled; returns the text that
+// the calculation appended.
+std::string Calculate(const Polver& polver, HWND dialog);
+
+// Closes the dialog with its Close button and waits until it is gone.
+void CloseCalculator(const Polver& polver, HWND dialog, const CalculatorSpec& spec);
+
+// What the program must append for the given typed texts, worked out without any window from the
+// same record of remembered inputs the program has (kept by the caller across calculations).
+std::string ExpectedReport(const CalculatorSpec& spec, RememberedInputs& remembered,
+                           const std::map<int, std::string>& typed,
+                           CalcOutcome (*compute)(RememberedInputs&),
+                           std::vector<std::string>* outputTexts = nullptr);
+
+// Clicks into a control with the real mouse, so that it gets the keyboard focus.
+void ClickInto(HWND control);
