@@ -53,6 +53,7 @@ TEST_F(PolverTest, TraceLinearAppendsTheReportAndRemembersItsInputs) {
   EXPECT_EQ(std::string("Survey of 7 December\r\n") + kFirstExampleReport, ReadText(polver.editor));
   EXPECT_EQ("1066.0000", ReadText(GetDlgItem(dialog, IDC_PK_PZ)));
   EXPECT_EQ("-12.0000", ReadText(GetDlgItem(dialog, IDC_D_PZ)));
+  SaveScreenshot("trace-linear-report");
   CloseCalculator(polver, dialog, kTraceLinear);
 
   dialog = OpenCalculator(polver, CMD_TRACE_LINEAR, kTraceLinear);
