@@ -48,10 +48,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   app.WindowTitle = app.BaseTitle;
   app.DocumentChanged = 0;
 
-  if (ActivatePreviousInstance(app.ClassName.c_str()) == 1) return 0;
-
+  // The turn is given up before a copy waits for a minimised running one, so that a third copy
+  // started meanwhile still ends at once.
+  BeginStartTurn(app.ClassName.c_str());
+  if (FindWindowA(app.ClassName.c_str(), nullptr) != nullptr) {
+    EndStartTurn();
+    if (ActivatePreviousInstance(app.ClassName.c_str()) == 1) return 0;
+    BeginStartTurn(app.ClassName.c_str());
+  }
   RegisterMainClass(instance);
   CreateMainWindowAndEditor(instance);
+  EndStartTurn();
   FitToScreen(app.MainWindow);
   ShowWindow(app.MainWindow, showCommand);
   UpdateWindow(app.MainWindow);

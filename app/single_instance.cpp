@@ -27,3 +27,20 @@ int ActivatePreviousInstance(const char* className) {
   if (IsWindow(running)) SetForegroundWindow(running);
   return 1;
 }
+
+namespace {
+HANDLE startTurn = nullptr;
+}
+
+void BeginStartTurn(const char* className) {
+  const std::string name = std::string(className) + "_Start";
+  startTurn = CreateMutexA(nullptr, FALSE, name.c_str());
+  if (startTurn != nullptr) WaitForSingleObject(startTurn, 10000);
+}
+
+void EndStartTurn() {
+  if (startTurn == nullptr) return;
+  ReleaseMutex(startTurn);
+  CloseHandle(startTurn);
+  startTurn = nullptr;
+}

@@ -115,3 +115,37 @@ TEST_F(PolverTest, LongPasteArrivesWholeAndSelectAllCutEmptiesTheEditor) {
   PostCommand(polver.main, CMD_CUT);
   EXPECT_TRUE(WaitForText(polver.editor, ""));
 }
+
+namespace {
+
+int CountMainWindows() {
+  int count = 0;
+  for (HWND window = FindWindowA("Polver", nullptr); window != nullptr;
+       window = FindWindowExA(nullptr, window, "Polver", nullptr)) {
+    ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+// Without taking turns, both copies could look before either had created its window.
+TEST(SingleInstance, TwoCopiesStartedTogetherGiveOneWindow) {
+  PROCESS_INFORMATION first = LaunchPolver();
+  PROCESS_INFORMATION second = LaunchPolver();
+  const DWORD firstId = first.dwProcessId;
+  const DWORD secondId = second.dwProcessId;
+  HWND firstWindow = WaitForWindow(firstId, "Polver", nullptr, 5000);
+  HWND secondWindow = WaitForWindow(secondId, "Polver", nullptr, firstWindow ? 2000 : 20000);
+  EXPECT_TRUE((firstWindow == nullptr) != (secondWindow == nullptr));
+  EXPECT_EQ(1, CountMainWindows());
+  // The copy without a window has ended with status 0; the other keeps running.
+  const PROCESS_INFORMATION& deferred = firstWindow != nullptr ? second : first;
+  EXPECT_EQ(0, WaitForExit(deferred, 20000));
+  for (PROCESS_INFORMATION* process : {&first, &second}) {
+    TerminateProcess(process->hProcess, 0);
+    WaitForSingleObject(process->hProcess, 10000);
+    CloseHandle(process->hThread);
+    CloseHandle(process->hProcess);
+  }
+}
