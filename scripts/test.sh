@@ -13,7 +13,6 @@ RESULTS="$BUILD/test-results"
 rm -rf "$RESULTS"
 mkdir -p "$RESULTS/native" "$RESULTS/windows"
 export POLVER_ARTIFACTS="$RESULTS/artifacts"
-export -f start_wine_session
 status=0
 
 echo "== Unit tests (native)"
@@ -21,8 +20,9 @@ GTEST_OUTPUT="xml:$RESULTS/native/" ctest --test-dir "$BUILD/native" --output-on
 
 echo "== Unit tests and end-to-end tests (Windows build under Wine)"
 GTEST_OUTPUT="xml:Z:${RESULTS//\//\\}\\windows\\" xvfb-run -a -s "-screen 0 1024x768x24" \
-  bash -c 'start_wine_session; ctest --test-dir "$0" --output-on-failure; code=$?; wineserver -k; exit $code' \
-  "$BUILD/windows" || status=1
+  bash -c 'source "$0"; start_wine_session; code=0
+           ctest --test-dir "$1" --output-on-failure || code=$?
+           wineserver -k; exit $code' "$ROOT/scripts/common.sh" "$BUILD/windows" || status=1
 
 # Count the test cases that ran, from the GoogleTest reports.
 passed=0
