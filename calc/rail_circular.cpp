@@ -11,7 +11,7 @@
 //   y_rp (Yrp)          interpolated d - m, plus m_rp and z, minus B_rl, minus h
 #include "rail_circular.h"
 
-#include "../res/resource.h"
+#include "resource.h"
 #include "geometry.h"
 #include "report.h"
 

@@ -11,7 +11,7 @@
 //   y_rp (Yrp)          (y + interpolated d' - m + m_rp) * (1 + k) - B_rl
 #include "rail_connecting.h"
 
-#include "../res/resource.h"
+#include "resource.h"
 #include "geometry.h"
 #include "report.h"
 #include "spiral.h"

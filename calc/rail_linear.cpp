@@ -7,7 +7,7 @@
 //   y_rp (Yrp)          d - m interpolated by chainage to Rp, plus m_rp, minus B_rl
 #include "rail_linear.h"
 
-#include "../res/resource.h"
+#include "resource.h"
 #include "report.h"
 
 const CalculatorSpec kRailLinear = {

@@ -12,7 +12,7 @@
 //   Dpz (d_pz)    Rpz - R + z + q: positive for a point farther from the centre than R
 #include "trace_circular.h"
 
-#include "../res/resource.h"
+#include "resource.h"
 #include "geometry.h"
 #include "report.h"
 

@@ -21,7 +21,7 @@
 
 #include <cmath>
 
-#include "../res/resource.h"
+#include "resource.h"
 #include "geometry.h"
 #include "report.h"
 #include "spiral.h"

@@ -9,7 +9,7 @@
 //   offset       positive to the right of the direction of growing chainage
 #include "trace_linear.h"
 
-#include "../res/resource.h"
+#include "resource.h"
 #include "geometry.h"
 #include "report.h"
 
