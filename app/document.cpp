@@ -63,7 +63,8 @@ int ReadDocument(HWND editor, const std::string& path) {
   const std::string text = DocumentTextFromFileBytes(bytes);
   SetText(editor, text);
   // Positions past the end are clamped by the control, so the byte count is always far enough.
-  SendMessageA(editor, EM_SETSEL, text.size(), text.size());
+  const WPARAM end = static_cast<WPARAM>(text.size());
+  SendMessageA(editor, EM_SETSEL, end, static_cast<LPARAM>(end));
   SendMessageA(editor, EM_SCROLLCARET, 0, 0);
   SetFocus(editor);
   return 1;

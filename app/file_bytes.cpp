@@ -56,7 +56,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
   bytes.clear();
   LARGE_INTEGER size;
   if (GetFileSizeEx(file, &size) && size.QuadPart > 0) {
-    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart) + PieceSize);  // the last read asks for a whole piece
   }
   bool ok = true;
   for (;;) {
