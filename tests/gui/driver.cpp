@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr UINT kMessageTimeoutMs = 5000;
+// Long enough for the program to load a large file before it answers.
+constexpr UINT kMessageTimeoutMs = 20000;
 
 // Linux paths are reached through Wine's drive Z:.
 std::string WindowsPath(const std::string& path) {
