@@ -8,35 +8,35 @@
 #include "report.h"
 #include "window_placement.h"
 
-void FrameOpen(HWND dialog, const CalculatorSpec& spec) {
-  for (const InputField& field : spec.inputs) {
+void FrameOpen(HWND dialog, const CalculatorSpec& calculator) {
+  for (const InputField& field : calculator.inputs) {
     SetText(GetDlgItem(dialog, field.controlId), OpeningText(field, Remembered()));
   }
   CenterWindow(dialog);
 }
 
-void FrameReadInputs(HWND dialog, const CalculatorSpec& spec) {
+void FrameReadInputs(HWND dialog, const CalculatorSpec& calculator) {
   std::vector<std::string> texts;
-  texts.reserve(spec.inputs.size());
-  for (const InputField& field : spec.inputs) {
+  texts.reserve(calculator.inputs.size());
+  for (const InputField& field : calculator.inputs) {
     texts.push_back(GetText(GetDlgItem(dialog, field.controlId)));
   }
-  RememberFieldTexts(spec, texts, Remembered());
-  AppendText(App().Editor, InputReport(spec, texts));
+  RememberFieldTexts(calculator, texts, Remembered());
+  AppendText(App().Editor, InputReport(calculator, texts));
 }
 
-void FrameShowOutcome(HWND dialog, const CalculatorSpec& spec, const CalcOutcome& outcome) {
+void FrameShowOutcome(HWND dialog, const CalculatorSpec& calculator, const CalcOutcome& outcome) {
   for (const std::string& block : outcome.blocksBeforeOutputs) AppendText(App().Editor, block);
   const std::vector<std::string> outputs = OutputTexts(outcome);
-  for (size_t i = 0; i < spec.outputIds.size() && i < outputs.size(); ++i) {
-    SetText(GetDlgItem(dialog, spec.outputIds[i]), outputs[i]);
+  for (size_t i = 0; i < calculator.outputIds.size() && i < outputs.size(); ++i) {
+    SetText(GetDlgItem(dialog, calculator.outputIds[i]), outputs[i]);
   }
   for (const std::string& block : outcome.blocksAfterOutputs) AppendText(App().Editor, block);
 }
 
-bool FrameHandle(HWND dialog, UINT message, WPARAM wParam, const CalculatorSpec& spec) {
+bool FrameHandle(HWND dialog, UINT message, WPARAM wParam, const CalculatorSpec& calculator) {
   switch (message) {
-    case WM_INITDIALOG: FrameOpen(dialog, spec); return false;
+    case WM_INITDIALOG: FrameOpen(dialog, calculator); return false;
     // The whole command word: an edit field's notifications carry a code and do nothing.
     case WM_COMMAND:
       if (wParam == IDOK) return true;

@@ -19,10 +19,10 @@ std::string OpeningText(const InputField& field, const RememberedInputs& inputs)
   return NumToText(inputs.Number[field.remembered]);
 }
 
-void RememberFieldTexts(const CalculatorSpec& spec, const std::vector<std::string>& texts,
+void RememberFieldTexts(const CalculatorSpec& calculator, const std::vector<std::string>& texts,
                         RememberedInputs& inputs) {
-  for (size_t i = 0; i < spec.inputs.size(); ++i) {
-    const InputField& field = spec.inputs[i];
+  for (size_t i = 0; i < calculator.inputs.size(); ++i) {
+    const InputField& field = calculator.inputs[i];
     if (field.isName) {
       inputs.Name[field.remembered] = TextAt(texts, i);
     } else {
@@ -31,12 +31,12 @@ void RememberFieldTexts(const CalculatorSpec& spec, const std::vector<std::strin
   }
 }
 
-std::string InputReport(const CalculatorSpec& spec, const std::vector<std::string>& texts) {
+std::string InputReport(const CalculatorSpec& calculator, const std::vector<std::string>& texts) {
   std::string block = kReportLineEnd;
-  block += spec.reportTitle;
+  block += calculator.reportTitle;
   block += kReportLineEnd;
-  for (size_t i = 0; i < spec.inputs.size(); ++i) {
-    const InputField& field = spec.inputs[i];
+  for (size_t i = 0; i < calculator.inputs.size(); ++i) {
+    const InputField& field = calculator.inputs[i];
     if (field.startsLine) block += kReportLineEnd;
     block += field.reportKey;
     block += TextAt(texts, i);
@@ -55,18 +55,18 @@ std::vector<std::string> OutputTexts(const CalcOutcome& outcome) {
   return texts;
 }
 
-CalcRun RunCalculation(const CalculatorSpec& spec, RememberedInputs& inputs,
+CalcRun RunCalculation(const CalculatorSpec& calculator, RememberedInputs& inputs,
                        const std::map<int, std::string>& typed,
                        CalcOutcome (*compute)(RememberedInputs&)) {
   std::vector<std::string> texts;
-  for (const InputField& field : spec.inputs) {
+  for (const InputField& field : calculator.inputs) {
     auto found = typed.find(field.controlId);
     texts.push_back(found != typed.end() ? found->second : OpeningText(field, inputs));
   }
-  RememberFieldTexts(spec, texts, inputs);
+  RememberFieldTexts(calculator, texts, inputs);
 
   CalcRun run;
-  run.appended = InputReport(spec, texts);
+  run.appended = InputReport(calculator, texts);
   CalcOutcome outcome = compute(inputs);
   for (const std::string& block : outcome.blocksBeforeOutputs) run.appended += block;
   run.outputTexts = OutputTexts(outcome);

@@ -18,14 +18,14 @@ extern const char* const kReportLineEnd;  // "\r\n"
 std::string OpeningText(const InputField& field, const RememberedInputs& inputs);
 
 // Stores each field's text into the record, in table order: numbers through TextToNum (a text that
-// is not a number gives 0), names as typed. texts[i] belongs to spec.inputs[i]; missing texts
+// is not a number gives 0), names as typed. texts[i] belongs to calculator.inputs[i]; missing texts
 // count as empty.
-void RememberFieldTexts(const CalculatorSpec& spec, const std::vector<std::string>& texts,
+void RememberFieldTexts(const CalculatorSpec& calculator, const std::vector<std::string>& texts,
                         RememberedInputs& inputs);
 
 // Report block 1: CR LF, the report title, CR LF, then each key followed by its field's text
 // exactly as typed (a key that starts a line preceded by CR LF), ending with CR LF.
-std::string InputReport(const CalculatorSpec& spec, const std::vector<std::string>& texts);
+std::string InputReport(const CalculatorSpec& calculator, const std::vector<std::string>& texts);
 
 // One line of a result block: every line starts with a line end, and a block ends with one more
 // (kReportLineEnd), so that consecutive blocks stand one empty line apart.
@@ -47,6 +47,6 @@ struct CalcRun {
 // One whole calculation without any window, as the dialog runs it: every field not named in typed
 // keeps the text it showed on opening; the texts are remembered and echoed, then compute runs on
 // the record. typed maps control ids to the texts the user typed.
-CalcRun RunCalculation(const CalculatorSpec& spec, RememberedInputs& inputs,
+CalcRun RunCalculation(const CalculatorSpec& calculator, RememberedInputs& inputs,
                        const std::map<int, std::string>& typed,
                        CalcOutcome (*compute)(RememberedInputs&));

@@ -4,10 +4,10 @@
 
 #include "report.h"
 
-HWND OpenCalculator(const Polver& polver, int command, const CalculatorSpec& spec) {
+HWND OpenCalculator(const Polver& polver, int command, const CalculatorSpec& calculator) {
   PostCommand(polver.main, command);
-  HWND dialog = WaitForWindow(polver.process.dwProcessId, "#32770", spec.dialogTitle);
-  EXPECT_NE(nullptr, dialog) << spec.dialogTitle << " did not open";
+  HWND dialog = WaitForWindow(polver.process.dwProcessId, "#32770", calculator.dialogTitle);
+  EXPECT_NE(nullptr, dialog) << calculator.dialogTitle << " did not open";
   return dialog;
 }
 
@@ -37,16 +37,16 @@ std::string Calculate(const Polver& polver, HWND dialog) {
   return WaitForGrowth(polver.editor, before);
 }
 
-void CloseCalculator(const Polver& polver, HWND dialog, const CalculatorSpec& spec) {
+void CloseCalculator(const Polver& polver, HWND dialog, const CalculatorSpec& calculator) {
   PressButton(dialog, IDCANCEL);
-  EXPECT_TRUE(WaitForWindowGone(polver.process.dwProcessId, "#32770", spec.dialogTitle));
+  EXPECT_TRUE(WaitForWindowGone(polver.process.dwProcessId, "#32770", calculator.dialogTitle));
 }
 
-std::string ExpectedReport(const CalculatorSpec& spec, RememberedInputs& remembered,
+std::string ExpectedReport(const CalculatorSpec& calculator, RememberedInputs& remembered,
                            const std::map<int, std::string>& typed,
                            CalcOutcome (*compute)(RememberedInputs&),
                            std::vector<std::string>* outputTexts) {
-  CalcRun run = RunCalculation(spec, remembered, typed, compute);
+  CalcRun run = RunCalculation(calculator, remembered, typed, compute);
   if (outputTexts != nullptr) *outputTexts = run.outputTexts;
   return run.appended;
 }

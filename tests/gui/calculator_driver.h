@@ -10,7 +10,7 @@
 #include "driver.h"
 
 // Opens a calculator by its menu command and waits for its dialog.
-HWND OpenCalculator(const Polver& polver, int command, const CalculatorSpec& spec);
+HWND OpenCalculator(const Polver& polver, int command, const CalculatorSpec& calculator);
 
 // Writes the texts into the dialog's fields (control id to text).
 void FillFields(HWND dialog, const std::map<int, std::string>& texts);
@@ -20,11 +20,11 @@ void FillFields(HWND dialog, const std::map<int, std::string>& texts);
 std::string Calculate(const Polver& polver, HWND dialog);
 
 // Closes the dialog with its Close button and waits until it is gone.
-void CloseCalculator(const Polver& polver, HWND dialog, const CalculatorSpec& spec);
+void CloseCalculator(const Polver& polver, HWND dialog, const CalculatorSpec& calculator);
 
 // What the program must append for the given typed texts, worked out without any window from the
 // same record of remembered inputs the program has (kept by the caller across calculations).
-std::string ExpectedReport(const CalculatorSpec& spec, RememberedInputs& remembered,
+std::string ExpectedReport(const CalculatorSpec& calculator, RememberedInputs& remembered,
                            const std::map<int, std::string>& typed,
                            CalcOutcome (*compute)(RememberedInputs&),
                            std::vector<std::string>* outputTexts = nullptr);

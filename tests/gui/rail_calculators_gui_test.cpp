@@ -17,7 +17,7 @@ namespace {
 struct RailDialog {
   const char* name;  // also the screenshot's name
   int command;
-  const CalculatorSpec& spec;
+  const CalculatorSpec& calculator;
   CalcOutcome (*compute)(RememberedInputs&);
 };
 
@@ -38,14 +38,14 @@ struct WorkedExample {
 TEST_F(PolverTest, RailDialogsStartAtZeroAndShareTheRailBase) {
   for (const RailDialog& rail : kRailDialogs) {
     SCOPED_TRACE(rail.name);
-    HWND dialog = OpenCalculator(polver, rail.command, rail.spec);
+    HWND dialog = OpenCalculator(polver, rail.command, rail.calculator);
     ASSERT_NE(nullptr, dialog);
-    for (const InputField& field : rail.spec.inputs) {
+    for (const InputField& field : rail.calculator.inputs) {
       const char* start = field.isName ? "" : field.controlId == IDC_B_RL ? " 0.76" : " 0";
       EXPECT_EQ(start, ReadText(GetDlgItem(dialog, field.controlId))) << "field " << field.controlId;
     }
     EXPECT_EQ("", ReadText(GetDlgItem(dialog, IDC_Y_RP)));
-    CloseCalculator(polver, dialog, rail.spec);
+    CloseCalculator(polver, dialog, rail.calculator);
   }
 
   HWND dialog = OpenCalculator(polver, CMD_RAIL_CIRCULAR, kRailCircular);
@@ -55,10 +55,10 @@ TEST_F(PolverTest, RailDialogsStartAtZeroAndShareTheRailBase) {
   CloseCalculator(polver, dialog, kRailCircular);
   for (const RailDialog& rail : {kRailDialogs[0], kRailDialogs[2]}) {
     SCOPED_TRACE(rail.name);
-    dialog = OpenCalculator(polver, rail.command, rail.spec);
+    dialog = OpenCalculator(polver, rail.command, rail.calculator);
     ASSERT_NE(nullptr, dialog);
     EXPECT_EQ(" 0.8", ReadText(GetDlgItem(dialog, IDC_B_RL)));
-    CloseCalculator(polver, dialog, rail.spec);
+    CloseCalculator(polver, dialog, rail.calculator);
   }
 }
 
@@ -86,13 +86,13 @@ TEST_F(PolverTest, RailWorkedExamplesAppendTheirReports) {
   for (const WorkedExample& example : examples) {
     const RailDialog& rail = example.dialog;
     SCOPED_TRACE(rail.name);
-    HWND dialog = OpenCalculator(polver, rail.command, rail.spec);
+    HWND dialog = OpenCalculator(polver, rail.command, rail.calculator);
     ASSERT_NE(nullptr, dialog);
     FillFields(dialog, example.typed);
     const std::string appended = Calculate(polver, dialog);
     std::vector<std::string> outputs;
     const std::string expected =
-        ExpectedReport(rail.spec, remembered, example.typed, rail.compute, &outputs);
+        ExpectedReport(rail.calculator, remembered, example.typed, rail.compute, &outputs);
     EXPECT_EQ(expected, appended);
     const std::string lastLine = std::string("\r\n\r\nYrp=") + example.y_rp + "\r\n";
     EXPECT_EQ(lastLine, appended.substr(appended.size() - std::min(appended.size(), lastLine.size())));
@@ -101,6 +101,6 @@ TEST_F(PolverTest, RailWorkedExamplesAppendTheirReports) {
     editorText += expected;
     EXPECT_EQ(editorText, ReadText(polver.editor));
     SaveScreenshot(rail.name);
-    CloseCalculator(polver, dialog, rail.spec);
+    CloseCalculator(polver, dialog, rail.calculator);
   }
 }

@@ -17,16 +17,16 @@
 namespace {
 
 // The text that the dialog's field controlId shows when its dialog opens ("<no field>" if it has none).
-std::string ShownIn(const CalculatorSpec& spec, int controlId, const RememberedInputs& inputs) {
-  for (const InputField& field : spec.inputs) {
+std::string ShownIn(const CalculatorSpec& calculator, int controlId, const RememberedInputs& inputs) {
+  for (const InputField& field : calculator.inputs) {
     if (field.controlId == controlId) return OpeningText(field, inputs);
   }
   return "<no field>";
 }
 
-std::vector<std::string> OpeningTexts(const CalculatorSpec& spec, const RememberedInputs& inputs) {
+std::vector<std::string> OpeningTexts(const CalculatorSpec& calculator, const RememberedInputs& inputs) {
   std::vector<std::string> texts;
-  for (const InputField& field : spec.inputs) texts.push_back(OpeningText(field, inputs));
+  for (const InputField& field : calculator.inputs) texts.push_back(OpeningText(field, inputs));
   return texts;
 }
 
