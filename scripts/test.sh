@@ -18,6 +18,16 @@ status=0
 echo "== Unit tests (native)"
 GTEST_OUTPUT="xml:$RESULTS/native/" ctest --test-dir "$BUILD/native" --output-on-failure || status=1
 
+# ---- Sanitizer and fuzz runs of the portable core: each fuzz target counts as one test case ----
+echo "== Unit tests under AddressSanitizer and UndefinedBehaviorSanitizer (native)"
+build_sanitize
+mkdir -p "$RESULTS/sanitize"
+GTEST_OUTPUT="xml:$RESULTS/sanitize/" ctest --test-dir "$BUILD/sanitize" --output-on-failure || status=1
+
+echo "== Fuzz targets, a short run each (longer: scripts/fuzz.sh TARGET SECONDS)"
+"$ROOT/scripts/fuzz.sh" --check "$RESULTS/fuzz" || status=1
+# ---- end of sanitizer and fuzz runs ----
+
 echo "== Unit tests and end-to-end tests (Windows build under Wine)"
 GTEST_OUTPUT="xml:Z:${RESULTS//\//\\}\\windows\\" xvfb-run -a -s "-screen 0 1024x768x24" \
   bash -c 'source "$0"; start_wine_session; code=0
@@ -27,7 +37,8 @@ GTEST_OUTPUT="xml:Z:${RESULTS//\//\\}\\windows\\" xvfb-run -a -s "-screen 0 1024
 # Count the test cases that ran, from the GoogleTest reports.
 passed=0
 failed=0
-for report in "$RESULTS"/native/*.xml "$RESULTS"/windows/*.xml; do
+for report in "$RESULTS"/native/*.xml "$RESULTS"/windows/*.xml \
+              "$RESULTS"/sanitize/*.xml "$RESULTS"/fuzz/*.xml; do
   [ -f "$report" ] || continue
   totals=$(grep -m1 -o '<testsuites tests="[0-9]*" failures="[0-9]*" disabled="[0-9]*" errors="[0-9]*"' "$report")
   tests=$(echo "$totals" | sed 's/.*tests="\([0-9]*\)".*/\1/')
