@@ -4,43 +4,11 @@
 #include <iterator>
 #include <string>
 
+#include "file_helpers.h"
 #include "polver_fixture.h"
 #include "resource.h"
 
 namespace {
-
-const std::string kBaseTitle = "Polver by Dunrel (rus)";
-const char* const kChangedQuestion = "File has changed. Save?";
-constexpr int kFileNameField = 0x47C;  // the common file dialogs' file name combo box
-
-// Whole files, read and written by this process in binary.
-std::string FileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void PutFile(const std::string& path, const std::string& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-bool Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Names in a folder (not "." and ".."), to see that a save leaves nothing behind.
-int EntryCount(const std::string& folder) {
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return 0;
-  int count = 0;
-  do {
-    const std::string name = entry.cFileName;
-    if (name != "." && name != "..") ++count;
-  } while (FindNextFileA(search, &entry));
-  FindClose(search);
-  return count;
-}
 
 void RemoveFolder(const std::string& folder) {
   WIN32_FIND_DATAA entry;
@@ -139,14 +107,6 @@ void PressCtrlWith(char letter) {
   SendKey(VK_CONTROL, true);
 }
 
-// Types a full path into an open or save dialog's file name field and accepts it.
-void ChooseFile(HWND dialog, const std::string& path) {
-  HWND field = GetDlgItem(dialog, kFileNameField);
-  HWND edit = FindWindowExA(field, nullptr, "Edit", nullptr);
-  WriteText(edit != nullptr ? edit : field, path);
-  PressButton(dialog, IDOK);
-}
-
 class DocumentFiles : public PolverTest {
  protected:
   void SetUp() override {
@@ -164,7 +124,7 @@ class DocumentFiles : public PolverTest {
   }
 
   std::string Path(const std::string& name) const { return folder + "\\" + name; }
-  std::string TitleFor(const std::string& path) const { return kBaseTitle + " - " + path; }
+  std::string TitleFor(const std::string& path) const { return std::string(kBaseTitle) + " - " + path; }
 
   // Text added the way a paste or a typed key adds it, so the document counts as changed.
   void AddText(const std::string& text) {

@@ -12,14 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "file_helpers.h"
 #include "polver_fixture.h"
 #include "resource.h"
 
 namespace {
-
-const std::string kBaseTitle = "Polver by Dunrel (rus)";
-const char* const kChangedQuestion = "File has changed. Save?";
-constexpr int kFileNameField = 0x47C;  // the common file dialogs' file name combo box
 
 // The same file seen from Windows: Linux paths are Wine's drive Z:.
 std::string ZPath(const std::string& linuxPath) {
@@ -28,35 +25,6 @@ std::string ZPath(const std::string& linuxPath) {
     if (c == '/') c = '\\';
   }
   return path;
-}
-
-std::string FileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void PutFile(const std::string& path, const std::string& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  ASSERT_TRUE(file.flush()) << path;
-}
-
-bool Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Names in a folder (not "." and ".."): a refused save must leave no half-written file behind.
-int EntryCount(const std::string& folder) {
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return 0;
-  int count = 0;
-  do {
-    const std::string name = entry.cFileName;
-    if (name != "." && name != "..") ++count;
-  } while (FindNextFileA(search, &entry));
-  FindClose(search);
-  return count;
 }
 
 // The system's words for an error code, as this Wine says them, without the line break.
@@ -79,14 +47,6 @@ bool CanCreate(const std::string& path) {
   CloseHandle(file);
   DeleteFileA(path.c_str());
   return true;
-}
-
-// Types a full path into the Open or Save dialog's file name field and accepts it.
-void ChooseFile(HWND dialog, const std::string& path) {
-  HWND field = GetDlgItem(dialog, kFileNameField);
-  HWND edit = FindWindowExA(field, nullptr, "Edit", nullptr);
-  WriteText(edit != nullptr ? edit : field, path);
-  PressButton(dialog, IDOK);
 }
 
 // A text of about `bytes` bytes, in report lines, each ending with CR LF.
@@ -146,7 +106,7 @@ class FailingDisk : public PolverTest {
                     point + "; fi; ! mountpoint -q " + point) == 0;
   }
 
-  std::string TitleFor(const std::string& path) const { return kBaseTitle + " - " + path; }
+  std::string TitleFor(const std::string& path) const { return std::string(kBaseTitle) + " - " + path; }
 
   // Text added the way a paste adds it, so the document counts as changed.
   void AddText(const std::string& text) {
