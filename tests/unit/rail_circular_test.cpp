@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../../res/resource.h"
+#include "resource.h"
 #include "rail_circular.h"
 #include "report.h"
 #include "report_lines.h"
@@ -35,12 +35,6 @@ std::string Report(const RailInputs& in, const std::string& yrp) {
 // Span 100, R 1000: the arc stands 1.25 off the chord at mid-span.
 const RailInputs kWorked = {"0",    "3.1", "0.1", "100", "3.3", "0.1",
                             "1000", "0",   "R1",  "50",  "0.2", "0.76"};
-
-RailInputs With(RailInputs in, std::initializer_list<std::pair<std::string RailInputs::*,
-                                                                 const char*>> changes) {
-  for (const auto& change : changes) in.*change.first = change.second;
-  return in;
-}
 
 TEST(RailCircular, ReportsMatchTheWorkedCases) {
   using R = RailInputs;

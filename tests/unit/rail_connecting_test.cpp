@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../../res/resource.h"
+#include "resource.h"
 #include "rail_connecting.h"
 #include "report.h"
 #include "report_lines.h"
@@ -36,12 +36,6 @@ std::string Report(const RailInputs& in, const std::string& yrp) {
 // A spiral of C = 30000 (R 300, L 100) starting at chainage 1050; Rp 50 along it.
 const RailInputs kWorked = {"1000",  "2.0", "0.5", "1200", "2.4", "0.3",
                             "1050", "30000", "R1", "1100", "0.1", "0.76"};
-
-RailInputs With(RailInputs in, std::initializer_list<std::pair<std::string RailInputs::*,
-                                                                 const char*>> changes) {
-  for (const auto& change : changes) in.*change.first = change.second;
-  return in;
-}
 
 TEST(RailConnecting, ReportsMatchTheWorkedCases) {
   using R = RailInputs;

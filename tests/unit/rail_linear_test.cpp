@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../../res/resource.h"
+#include "resource.h"
 #include "rail_linear.h"
 #include "report.h"
 #include "report_lines.h"
@@ -33,12 +33,6 @@ std::string Report(const RailInputs& in, const std::string& yrp) {
 
 // d - m is 2 at A (chainage 100) and 3 at B (200).
 const RailInputs kWorked = {"100", "2.5", "0.5", "200", "3.5", "0.5", "R1", "150", "0.25", "0.75"};
-
-RailInputs With(RailInputs in, std::initializer_list<std::pair<std::string RailInputs::*,
-                                                                 const char*>> changes) {
-  for (const auto& change : changes) in.*change.first = change.second;
-  return in;
-}
 
 TEST(RailLinear, ReportsMatchTheWorkedCases) {
   using R = RailInputs;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "../../res/resource.h"
+#include "resource.h"
 #include "rail_circular.h"
 #include "rail_connecting.h"
 #include "rail_linear.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../../res/resource.h"
+#include "resource.h"
 #include "report.h"
 #include "report_lines.h"
 #include "trace_circular.h"
@@ -34,12 +34,6 @@ std::vector<std::string> EchoLines(const CurveInputs& in) {
 // Centre at the origin, radius 100, NK due +X at 1000, KK due +Y at 1157.0796 (a quarter turn).
 const CurveInputs kWorked = {"1000", "0",   "100", "1157.0796", "100", "0",       "0",
                              "0",    "100", "0",   "0",         "P",   "70.7107", "70.7107"};
-
-CurveInputs With(CurveInputs in, std::initializer_list<std::pair<std::string CurveInputs::*,
-                                                                   const char*>> changes) {
-  for (const auto& change : changes) in.*change.first = change.second;
-  return in;
-}
 
 struct Case {
   const char* what;

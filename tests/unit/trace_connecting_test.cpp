@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../../res/resource.h"
+#include "resource.h"
 #include "number_text.h"
 #include "rail_connecting.h"
 #include "report.h"
@@ -40,12 +40,6 @@ std::vector<std::string> EchoLines(const SpiralInputs& in) {
 // A straight running up +X into a left-hand curve: R 300, spiral 100, chainage growing.
 const SpiralInputs kWorked = {"1000", "0",   "0",   "1100", "0", "100", "-300",
                               "100",  "300", "100", "0",    "P", "-5",  "90"};
-
-SpiralInputs With(SpiralInputs in, std::initializer_list<std::pair<std::string SpiralInputs::*,
-                                                                     const char*>> changes) {
-  for (const auto& change : changes) in.*change.first = change.second;
-  return in;
-}
 
 const std::vector<std::string> kWorkedSpiral = {
     "",

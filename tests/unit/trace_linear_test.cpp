@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../../res/resource.h"
+#include "resource.h"
 #include "report.h"
 #include "report_lines.h"
 #include "trace_linear.h"
