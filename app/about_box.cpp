@@ -5,7 +5,9 @@
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG: CenterWindow(dialog); break;
-    case WM_COMMAND: if (wParam == IDOK) EndDialog(dialog, 0); break;
+    case WM_COMMAND:
+      if (wParam == IDOK) EndDialog(dialog, 0);
+      break;
     case WM_CLOSE: EndDialog(dialog, 0); break;
     default: break;
   }

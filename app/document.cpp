@@ -27,7 +27,8 @@ std::string SystemErrorText(unsigned long error) {
   const DWORD length = FormatMessageA(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, error, 0, reinterpret_cast<char*>(&words), 0, nullptr);
-  std::string text = length > 0 ? std::string(words, length) : "Error " + std::to_string(error) + ".";
+  std::string text =
+      length > 0 ? std::string(words, length) : "Error " + std::to_string(error) + ".";
   LocalFree(words);
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
     text.pop_back();
@@ -76,13 +77,9 @@ int ReadDocument(HWND editor, const std::string& path) {
 int WriteDocument(HWND editor, const std::string& path) {
   const WriteOutcome outcome = ReplaceFileBytes(path, GetText(editor));
   switch (outcome.failedStep) {
-    case WriteStep::Done:
-      return 1;
-    case WriteStep::Open:
-      ReportFileFailure(editor, Messages::kCantOpenFile + path);
-      return 0;
-    case WriteStep::Write:
-      break;
+    case WriteStep::Done: return 1;
+    case WriteStep::Open: ReportFileFailure(editor, Messages::kCantOpenFile + path); return 0;
+    case WriteStep::Write: break;
   }
   ReportFileFailure(editor, CantWriteFile + path + "\n" + SystemErrorText(outcome.systemError));
   return 0;
@@ -110,8 +107,8 @@ int ConfirmDiscard(HWND mainWindow, HWND editor) {
   if (App().DocumentChanged != 1) {
     return 1;
   }
-  const int answer =
-      ShowMessage(Messages::kFileChanged, Messages::kConfirmCaption, MB_YESNOCANCEL | MB_ICONQUESTION);
+  const int answer = ShowMessage(Messages::kFileChanged, Messages::kConfirmCaption,
+                                 MB_YESNOCANCEL | MB_ICONQUESTION);
   if (answer == IDNO) {
     return 1;
   }

@@ -19,7 +19,8 @@ HANDLE CreateFileBeside(const std::string& path, std::string& newPath) {
     const HANDLE file = CreateFileA(newPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     const DWORD error = GetLastError();
-    if (file != INVALID_HANDLE_VALUE || (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)) {
+    if (file != INVALID_HANDLE_VALUE ||
+        (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)) {
       return file;
     }
   }
@@ -56,7 +57,8 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
   bytes.clear();
   LARGE_INTEGER size;
   if (GetFileSizeEx(file, &size) && size.QuadPart > 0) {
-    bytes.reserve(static_cast<std::size_t>(size.QuadPart) + PieceSize);  // the last read asks for a whole piece
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart) +
+                  PieceSize);  // the last read asks for a whole piece
   }
   bool ok = true;
   for (;;) {

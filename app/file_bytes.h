@@ -10,9 +10,9 @@ bool ReadFileBytes(const std::string& path, std::string& bytes);
 
 // Which step of replacing a file failed.
 enum class WriteStep {
-  Done,      // the file now holds exactly the new bytes
-  Open,      // no new file could be made there (a folder of that name, no such or read-only folder)
-  Write,     // writing, flushing, closing or putting the new file in place failed
+  Done,   // the file now holds exactly the new bytes
+  Open,   // no new file could be made there (a folder of that name, no such or read-only folder)
+  Write,  // writing, flushing, closing or putting the new file in place failed
 };
 
 struct WriteOutcome {

@@ -41,7 +41,8 @@ std::string RunFileDialog(HWND owner, const char* caption, DWORD flags, bool sav
 }  // namespace
 
 std::string ChooseOpenFile(HWND owner) {
-  return RunFileDialog(owner, Messages::kOpenFileCaption, OFN_HIDEREADONLY | OFN_CREATEPROMPT, false);
+  return RunFileDialog(owner, Messages::kOpenFileCaption, OFN_HIDEREADONLY | OFN_CREATEPROMPT,
+                       false);
 }
 
 std::string ChooseSaveFile(HWND owner) {

@@ -25,16 +25,16 @@ void RegisterMainClass(HINSTANCE instance) {
 
 void CreateMainWindowAndEditor(HINSTANCE instance) {
   AppState& app = App();
-  app.MainWindow = CreateWindowExA(
-      0, app.ClassName.c_str(), app.WindowTitle.c_str(),
-      WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
-      0, 0, 600, 500, nullptr, nullptr, instance, nullptr);
-  app.Editor = CreateWindowExA(
-      0, "edit", "",
-      WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-          ES_AUTOVSCROLL | ES_AUTOHSCROLL,
-      0, 0, 550, 450, app.MainWindow,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_EDITOR)), instance, nullptr);
+  app.MainWindow =
+      CreateWindowExA(0, app.ClassName.c_str(), app.WindowTitle.c_str(),
+                      WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0, 0,
+                      600, 500, nullptr, nullptr, instance, nullptr);
+  app.Editor =
+      CreateWindowExA(0, "edit", "",
+                      WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                          ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                      0, 0, 550, 450, app.MainWindow,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_EDITOR)), instance, nullptr);
   // The platform's default limit (30,000 characters under some systems) would silently drop text.
   SendMessageA(app.Editor, EM_SETLIMITTEXT, 0, 0);
 }

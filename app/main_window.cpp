@@ -44,7 +44,9 @@ void OnEditorNotification(int code) {
   switch (code) {
     case EN_CHANGE: App().DocumentChanged = 1; break;
     case EN_ERRSPACE:
-    case EN_MAXTEXT: ShowMessage(Messages::kEditorFull, Messages::kErrorCaption, MB_ICONERROR); break;
+    case EN_MAXTEXT:
+      ShowMessage(Messages::kEditorFull, Messages::kErrorCaption, MB_ICONERROR);
+      break;
     default: break;
   }
 }
@@ -106,10 +108,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SIZE: MoveWindow(App().Editor, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE); return 0;
     case WM_SETFOCUS: SetFocus(App().Editor); return 0;
     case WM_PAINT: PaintUsageLine(window); return 0;
-    case WM_KEYDOWN: if (wParam == VK_DELETE) ClearSelection(); return 0;
+    case WM_KEYDOWN:
+      if (wParam == VK_DELETE) ClearSelection();
+      return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_LBUTTONDOWN: ShowNotice(Messages::kMadeIt); return 0;
-    case WM_CLOSE: if (MayDiscardDocument()) DestroyWindow(window); return 0;
+    case WM_CLOSE:
+      if (MayDiscardDocument()) DestroyWindow(window);
+      return 0;
     case WM_QUERYENDSESSION: return MayDiscardDocument() ? TRUE : FALSE;
     default: return DefWindowProcA(window, message, wParam, lParam);
   }

@@ -11,9 +11,9 @@
 //   y_rp (Yrp)          interpolated d - m, plus m_rp and z, minus B_rl, minus h
 #include "rail_circular.h"
 
-#include "resource.h"
 #include "geometry.h"
 #include "report.h"
+#include "resource.h"
 
 const CalculatorSpec kRailCircular = {
     IDD_RAIL_CIRCULAR,

@@ -11,9 +11,9 @@
 //   y_rp (Yrp)          (y + interpolated d' - m + m_rp) * (1 + k) - B_rl
 #include "rail_connecting.h"
 
-#include "resource.h"
 #include "geometry.h"
 #include "report.h"
+#include "resource.h"
 #include "spiral.h"
 
 // The labels read "d'_A" and "d'_B"; the report keys carry no prime.

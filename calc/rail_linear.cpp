@@ -7,8 +7,8 @@
 //   y_rp (Yrp)          d - m interpolated by chainage to Rp, plus m_rp, minus B_rl
 #include "rail_linear.h"
 
-#include "resource.h"
 #include "report.h"
+#include "resource.h"
 
 const CalculatorSpec kRailLinear = {
     IDD_RAIL_LINEAR,

@@ -1,4 +1,5 @@
-// The remembered inputs of the calculation dialogs: their start values and the one record of the run.
+// The remembered inputs of the calculation dialogs: their start values and the one record of the
+// run.
 #include "remembered_inputs.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 
 // One remembered number per shared quantity.
+// clang-format off
 enum RememberedNumber {
   FirstPK, FirstY, FirstX,          // point A / NK / NKK
   SecondPK, SecondY, SecondX,       // point B / KK
@@ -19,6 +20,7 @@ enum RememberedNumber {
   SpiralParameter,                  // C, also written by Trace Connecting
   RememberedNumberCount
 };
+// clang-format on
 
 // One remembered text per point-name field.
 enum RememberedName { PzName, RpName, RememberedNameCount };

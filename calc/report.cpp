@@ -45,9 +45,13 @@ std::string InputReport(const CalculatorSpec& calculator, const std::vector<std:
   return block;
 }
 
-std::string ReportLine(const std::string& items) { return kReportLineEnd + items; }
+std::string ReportLine(const std::string& items) {
+  return kReportLineEnd + items;
+}
 
-std::string LengthText(double x) { return FixedText(x, 4); }
+std::string LengthText(double x) {
+  return FixedText(x, 4);
+}
 
 std::vector<std::string> OutputTexts(const CalcOutcome& outcome) {
   std::vector<std::string> texts;

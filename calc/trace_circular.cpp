@@ -12,9 +12,9 @@
 //   Dpz (d_pz)    Rpz - R + z + q: positive for a point farther from the centre than R
 #include "trace_circular.h"
 
-#include "resource.h"
 #include "geometry.h"
 #include "report.h"
+#include "resource.h"
 
 const CalculatorSpec kTraceCircular = {
     IDD_TRACE_CIRCULAR,

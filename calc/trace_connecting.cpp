@@ -21,9 +21,9 @@
 
 #include <cmath>
 
-#include "resource.h"
 #include "geometry.h"
 #include "report.h"
+#include "resource.h"
 #include "spiral.h"
 
 // Fields 1112-1118 hold the line point here, and 1122-1128 NKK, which shares the remembered first

@@ -9,9 +9,9 @@
 //   offset       positive to the right of the direction of growing chainage
 #include "trace_linear.h"
 
-#include "resource.h"
 #include "geometry.h"
 #include "report.h"
+#include "resource.h"
 
 const CalculatorSpec kTraceLinear = {
     IDD_TRACE_LINEAR,

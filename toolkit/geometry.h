@@ -7,14 +7,14 @@
 // The program's pi, six units in the last place below the double nearest to pi.
 constexpr double kProgramPi = 3.1415926535897905;
 
-double Sign(double x);            // -1 when x < 0, otherwise +1 (0, -0 and NaN give +1)
-double Absolute(double x);        // the plain absolute value
-double IntPower(double x, int n); // repeated multiplication or division; 0 for x == 0
-double TimesPi(double x);         // x * kProgramPi
+double Sign(double x);             // -1 when x < 0, otherwise +1 (0, -0 and NaN give +1)
+double Absolute(double x);         // the plain absolute value
+double IntPower(double x, int n);  // repeated multiplication or division; 0 for x == 0
+double TimesPi(double x);          // x * kProgramPi
 double Distance(double a, double b);
-double DotProduct(double a, double b, double c, double d);   // a*c + b*d
-double CrossProduct(double a, double b, double c, double d); // a*d - b*c
-double DirAngle(double dy, double dx); // 0 <= angle <= TimesPi(2); DirAngle(0, 0) is pi/2
+double DotProduct(double a, double b, double c, double d);    // a*c + b*d
+double CrossProduct(double a, double b, double c, double d);  // a*d - b*c
+double DirAngle(double dy, double dx);  // 0 <= angle <= TimesPi(2); DirAngle(0, 0) is pi/2
 
 // x with exactly n decimals, rounded half away from zero ("-0.0000", "NAN.0NAN", "INF.0NAN").
 std::string FixedText(double x, int n);

@@ -5,11 +5,11 @@
 // l = 0 gives exactly 0; C = 0 gives infinities or NaN.
 #pragma once
 
-double ClothoidAngle(double l, double C);   // l^2 / (2C)
+double ClothoidAngle(double l, double C);  // l^2 / (2C)
 double ClothoidX(double l, double C);
 double ClothoidY(double l, double C);
-double ClothoidVersine(double l, double C); // 1 - cos(phi), two terms
-double SpiralLeadA(double L, double C);     // "a"
-double SpiralTailA1(double L, double C);    // "a1"
-double SpiralShiftZ(double L, double C);    // "(Z)"
+double ClothoidVersine(double l, double C);  // 1 - cos(phi), two terms
+double SpiralLeadA(double L, double C);      // "a"
+double SpiralTailA1(double L, double C);     // "a1"
+double SpiralShiftZ(double L, double C);     // "(Z)"
 double TimesTenToMinus7(double x);

@@ -12,9 +12,9 @@
 
 namespace {
 
-constexpr int kOpenCommand = 110;       // File, Open
-constexpr int kEditorId = 111;          // the program's editor control
-constexpr int kFileNameField = 0x47C;   // the common file dialogs' file name combo box
+constexpr int kOpenCommand = 110;      // File, Open
+constexpr int kEditorId = 111;         // the program's editor control
+constexpr int kFileNameField = 0x47C;  // the common file dialogs' file name combo box
 constexpr int kRuns = 3;
 constexpr double kTargetRatio = 1.5;
 
@@ -203,7 +203,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const double ratio = polver / bare;
-  std::printf("File, Open of %zu bytes in %d lines, polver.exe: %.3f s\n", text.size(), 20000, polver);
+  std::printf("File, Open of %zu bytes in %d lines, polver.exe: %.3f s\n", text.size(), 20000,
+              polver);
   std::printf("One WM_SETTEXT into a bare edit control:        %.3f s\n", bare);
   std::printf("Ratio: %.2f (target <= %.1f)\n", ratio, kTargetRatio);
   return ratio <= kTargetRatio ? 0 : 1;

@@ -53,8 +53,8 @@ void CheckAngleText(double x) {
             "whole minutes from 0 to 59", detail);
   FuzzCheck(seconds >= 0 && seconds < 60, "seconds from 0 to below 60", detail);
   const std::size_t point = parts[2].find('.');
-  FuzzCheck(point == std::string::npos || parts[2].size() - point - 1 <= 2,
-            "seconds in hundredths", detail);
+  FuzzCheck(point == std::string::npos || parts[2].size() - point - 1 <= 2, "seconds in hundredths",
+            detail);
 
   // Below a million degrees the three parts add up to the angle (the sixfold product x*180/pi
   // rounds once more for each part, hence the relative term).

@@ -91,4 +91,3 @@ inline int FuzzCalculator(const CalculatorSpec& calculator,
   }
   return 0;
 }
-

@@ -82,8 +82,7 @@ class ByteReader {
         for (int i = 0; i < k; ++i) scale *= 10;
         return static_cast<double>(m) / scale;
       }
-      case 2:
-        return Special(Byte());
+      case 2: return Special(Byte());
       default: {
         const double unit = static_cast<double>(Bits64() >> 11) / 9007199254740992.0;  // [0, 1)
         const int magnitude = static_cast<int>(Byte() % 16) - 6;                       // 1e-6..1e9
@@ -132,7 +131,9 @@ class ByteReader {
   std::size_t pos_ = 0;
 };
 
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 inline bool AllDigits(const std::string& text) {
   if (text.empty()) return false;

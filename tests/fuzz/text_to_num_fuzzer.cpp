@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Visible(text) + " gave " + DoubleDetail(value) + ", strtod " + DoubleDetail(expected));
 
   const double glued = TextToNum(text + "#1e5");
-  FuzzCheck(SameDouble(value, glued), "a character that no number holds ends the number",
-            Visible(text) + " gave " + DoubleDetail(value) + ", followed by #1e5 " +
-                DoubleDetail(glued));
+  FuzzCheck(
+      SameDouble(value, glued), "a character that no number holds ends the number",
+      Visible(text) + " gave " + DoubleDetail(value) + ", followed by #1e5 " + DoubleDetail(glued));
   return 0;
 }

@@ -41,7 +41,9 @@ const std::vector<OddText>& OddTexts() {
       {"e acute", "\xE9"},
       {"degree, plus-minus", "\xB0\xB1"},
       {"euro, no-break space, y diaeresis", "\x80\xA0\xFF"},
-      {"number, then 8-bit", "12\xB0" "30"},
+      {"number, then 8-bit",
+       "12\xB0"
+       "30"},
   };
   return texts;
 }
@@ -87,9 +89,21 @@ class BadInput : public PolverTest {
 
 }  // namespace
 
-TEST_F(BadInput, TraceLinearTakesAnyText) { EveryFieldTakesEveryText(AllCalculators()[0]); }
-TEST_F(BadInput, TraceCircularTakesAnyText) { EveryFieldTakesEveryText(AllCalculators()[1]); }
-TEST_F(BadInput, TraceConnectingTakesAnyText) { EveryFieldTakesEveryText(AllCalculators()[2]); }
-TEST_F(BadInput, RailLinearTakesAnyText) { EveryFieldTakesEveryText(AllCalculators()[3]); }
-TEST_F(BadInput, RailCircularTakesAnyText) { EveryFieldTakesEveryText(AllCalculators()[4]); }
-TEST_F(BadInput, RailConnectingTakesAnyText) { EveryFieldTakesEveryText(AllCalculators()[5]); }
+TEST_F(BadInput, TraceLinearTakesAnyText) {
+  EveryFieldTakesEveryText(AllCalculators()[0]);
+}
+TEST_F(BadInput, TraceCircularTakesAnyText) {
+  EveryFieldTakesEveryText(AllCalculators()[1]);
+}
+TEST_F(BadInput, TraceConnectingTakesAnyText) {
+  EveryFieldTakesEveryText(AllCalculators()[2]);
+}
+TEST_F(BadInput, RailLinearTakesAnyText) {
+  EveryFieldTakesEveryText(AllCalculators()[3]);
+}
+TEST_F(BadInput, RailCircularTakesAnyText) {
+  EveryFieldTakesEveryText(AllCalculators()[4]);
+}
+TEST_F(BadInput, RailConnectingTakesAnyText) {
+  EveryFieldTakesEveryText(AllCalculators()[5]);
+}

@@ -13,7 +13,7 @@ struct CalculatorUnderTest {
   int command;       // the menu command that opens the dialog
   const CalculatorSpec* table;
   CalcOutcome (*compute)(RememberedInputs&);
-  std::map<int, std::string> example;     // a text for every input field
+  std::map<int, std::string> example;       // a text for every input field
   std::vector<std::string> exampleOutputs;  // what the output fields show for the example
 };
 

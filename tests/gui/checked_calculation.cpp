@@ -45,13 +45,13 @@ long WaitForTextLength(HWND window, long length, int timeoutMs) {
 
 ::testing::AssertionResult SameText(const std::string& expected, const std::string& actual) {
   if (expected == actual) return ::testing::AssertionSuccess();
-  const auto mismatch = std::mismatch(expected.begin(), expected.end(), actual.begin(),
-                                      actual.end());
+  const auto mismatch =
+      std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end());
   const size_t at = static_cast<size_t>(mismatch.first - expected.begin());
   return ::testing::AssertionFailure()
          << "texts differ at character " << at << " (expected " << expected.size()
-         << " characters, got " << actual.size() << ")\n  expected there: "
-         << Around(expected, at) << "\n  actual there:   " << Around(actual, at);
+         << " characters, got " << actual.size() << ")\n  expected there: " << Around(expected, at)
+         << "\n  actual there:   " << Around(actual, at);
 }
 
 bool IsOutputText(const std::string& text) {
@@ -67,8 +67,8 @@ bool IsOutputText(const std::string& text) {
     return ::testing::AssertionFailure() << "the program has ended with code " << code;
   }
   DWORD_PTR result = 0;
-  if (!IsWindow(window) || !SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
-                                                kAnswerTimeoutMs, &result)) {
+  if (!IsWindow(window) ||
+      !SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result)) {
     return ::testing::AssertionFailure() << "the window does not answer";
   }
   return ::testing::AssertionSuccess();

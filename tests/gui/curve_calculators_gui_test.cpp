@@ -18,28 +18,29 @@ namespace {
 
 // Centre at the origin, radius 100, NK due +X at 1000, KK due +Y a quarter turn later.
 const std::map<int, std::string> kQuarterTurn = {
-    {IDC_PK_A, "1000"}, {IDC_Y_A, "0"},      {IDC_X_A, "100"},       {IDC_PK_B, "1157.0796"},
-    {IDC_Y_B, "100"},   {IDC_X_B, "0"},      {IDC_Y_CK, "0"},        {IDC_X_CK, "0"},
-    {IDC_R, "100"},     {IDC_Z, "0"},        {IDC_Q, "0"},           {IDC_PZ_NAME, "P7"},
+    {IDC_PK_A, "1000"},    {IDC_Y_A, "0"},       {IDC_X_A, "100"}, {IDC_PK_B, "1157.0796"},
+    {IDC_Y_B, "100"},      {IDC_X_B, "0"},       {IDC_Y_CK, "0"},  {IDC_X_CK, "0"},
+    {IDC_R, "100"},        {IDC_Z, "0"},         {IDC_Q, "0"},     {IDC_PZ_NAME, "P7"},
     {IDC_Y_PZ, "70.7107"}, {IDC_X_PZ, "70.7107"}};
 
 // A straight running up +X into a left-hand curve: R 300, spiral 100, chainage growing.
 const std::map<int, std::string> kLeftSpiral = {
-    {IDC_PK_A, "1000"}, {IDC_Y_A, "0"},      {IDC_X_A, "0"},    {IDC_PK_B, "1100"},
-    {IDC_Y_B, "0"},     {IDC_X_B, "100"},    {IDC_Y_CK, "-300"}, {IDC_X_CK, "100"},
-    {IDC_R, "300"},     {IDC_L_SK, "100"},   {IDC_Q, "0"},      {IDC_PZ_NAME, "S1"},
+    {IDC_PK_A, "1000"}, {IDC_Y_A, "0"},    {IDC_X_A, "0"},     {IDC_PK_B, "1100"},
+    {IDC_Y_B, "0"},     {IDC_X_B, "100"},  {IDC_Y_CK, "-300"}, {IDC_X_CK, "100"},
+    {IDC_R, "300"},     {IDC_L_SK, "100"}, {IDC_Q, "0"},       {IDC_PZ_NAME, "S1"},
     {IDC_Y_PZ, "-5"},   {IDC_X_PZ, "90"}};
 
 // The same spiral turned right, chainage falling, with a correction q.
 const std::map<int, std::string> kRightSpiral = {
-    {IDC_PK_A, "2000"}, {IDC_Y_A, "0"},      {IDC_X_A, "0"},   {IDC_PK_B, "1900"},
-    {IDC_Y_B, "0"},     {IDC_X_B, "100"},    {IDC_Y_CK, "300"}, {IDC_X_CK, "100"},
-    {IDC_R, "300"},     {IDC_L_SK, "100"},   {IDC_Q, "0.1"},   {IDC_PZ_NAME, "S2"},
+    {IDC_PK_A, "2000"}, {IDC_Y_A, "0"},    {IDC_X_A, "0"},    {IDC_PK_B, "1900"},
+    {IDC_Y_B, "0"},     {IDC_X_B, "100"},  {IDC_Y_CK, "300"}, {IDC_X_CK, "100"},
+    {IDC_R, "300"},     {IDC_L_SK, "100"}, {IDC_Q, "0.1"},    {IDC_PZ_NAME, "S2"},
     {IDC_Y_PZ, "5"},    {IDC_X_PZ, "90"}};
 
 const std::map<int, std::string> kStraight = {
-    {IDC_PK_A, "1000"}, {IDC_Y_A, "500"},   {IDC_X_A, "200"},  {IDC_PK_B, "1100"}, {IDC_Y_B, "560"},
-    {IDC_X_B, "280"},   {IDC_PZ_NAME, "P1"}, {IDC_Y_PZ, "530"}, {IDC_X_PZ, "260"}};
+    {IDC_PK_A, "1000"},  {IDC_Y_A, "500"},  {IDC_X_A, "200"},
+    {IDC_PK_B, "1100"},  {IDC_Y_B, "560"},  {IDC_X_B, "280"},
+    {IDC_PZ_NAME, "P1"}, {IDC_Y_PZ, "530"}, {IDC_X_PZ, "260"}};
 
 bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
@@ -73,11 +74,21 @@ TEST_F(PolverTest, TraceCircularOpensWithTheCurveOfTheOtherTraceDialogs) {
 
   dialog = OpenCalculator(polver, CMD_TRACE_CIRCULAR, kTraceCircular);
   ASSERT_NE(nullptr, dialog);
-  ExpectFields(dialog, {{IDC_PK_A, " 1000"}, {IDC_Y_A, " 500"},   {IDC_X_A, " 200"},
-                        {IDC_PK_B, " 1100"}, {IDC_Y_B, " 560"},   {IDC_X_B, " 280"},
-                        {IDC_Y_CK, " 300"},  {IDC_X_CK, " 100"},  {IDC_R, " 300"},
-                        {IDC_Z, " 0"},       {IDC_Q, " 0.1"},     {IDC_PZ_NAME, "P1"},
-                        {IDC_Y_PZ, " 530"},  {IDC_X_PZ, " 260"},  {IDC_PK_PZ, ""},
+  ExpectFields(dialog, {{IDC_PK_A, " 1000"},
+                        {IDC_Y_A, " 500"},
+                        {IDC_X_A, " 200"},
+                        {IDC_PK_B, " 1100"},
+                        {IDC_Y_B, " 560"},
+                        {IDC_X_B, " 280"},
+                        {IDC_Y_CK, " 300"},
+                        {IDC_X_CK, " 100"},
+                        {IDC_R, " 300"},
+                        {IDC_Z, " 0"},
+                        {IDC_Q, " 0.1"},
+                        {IDC_PZ_NAME, "P1"},
+                        {IDC_Y_PZ, " 530"},
+                        {IDC_X_PZ, " 260"},
+                        {IDC_PK_PZ, ""},
                         {IDC_D_PZ, ""}});
   CloseCalculator(polver, dialog, kTraceCircular);
 }
@@ -97,7 +108,8 @@ TEST_F(PolverTest, TraceCircularWorkedExampleAppendsItsThreeBlocks) {
   EXPECT_EQ("Curve 3\r\n" + expected, ReadText(polver.editor));
   for (const char* line :
        {"\r\nCalculation on circular crooked trace\r\n\r\nPK0=1000   Y0=0   X0=100\r\n",
-        "\r\nCENTR: Yck=0   Xck=0\r\nR=100   z=0   q=0\r\nPZ: P7   Ypz=70.7107   Xpz=70.7107\r\n\r\n",
+        "\r\nCENTR: Yck=0   Xck=0\r\nR=100   z=0   q=0\r\nPZ: P7   Ypz=70.7107   "
+        "Xpz=70.7107\r\n\r\n",
         "\r\nBeta= 90' 0' 0'   Lkk=157.0796\r\n\r\n",
         "\r\nPKpz1=1078.5398   Dpz=0.0000\r\nPKpz2=1078.5398\r\n"}) {
     EXPECT_TRUE(Contains(appended, line)) << line;
@@ -121,8 +133,9 @@ TEST_F(PolverTest, TraceConnectingWorkedExampleHandsPKnskAndCToRailConnecting) {
       ExpectedReport(kTraceConnecting, remembered, kLeftSpiral, ComputeTraceConnecting);
   EXPECT_EQ(expected, ReadText(polver.editor));
   EXPECT_EQ(expected, appended);
-  for (const char* line : {"\r\nRk=300.0000   !Left!\r\n", "\r\nPKnsk=1049.8129   PKksk=1149.8129\r\n",
-                           "\r\nLpz=40.3157   qpz=0.0000\r\n\r\nPKpz=1090.1286   Dpz=-4.6377\r\n"}) {
+  for (const char* line :
+       {"\r\nRk=300.0000   !Left!\r\n", "\r\nPKnsk=1049.8129   PKksk=1149.8129\r\n",
+        "\r\nLpz=40.3157   qpz=0.0000\r\n\r\nPKpz=1090.1286   Dpz=-4.6377\r\n"}) {
     EXPECT_TRUE(Contains(appended, line)) << line;
   }
   EXPECT_EQ("1090.1286", ReadText(GetDlgItem(dialog, IDC_PK_PZ)));
@@ -136,7 +149,8 @@ TEST_F(PolverTest, TraceConnectingWorkedExampleHandsPKnskAndCToRailConnecting) {
   EXPECT_EQ(" 1049.81", startText.substr(0, 8));
   EXPECT_EQ(startText, ReadText(GetDlgItem(dialog, IDC_PKNSK)));
   EXPECT_EQ(" 30000", ReadText(GetDlgItem(dialog, IDC_C)));
-  EXPECT_EQ(" 1100", ReadText(GetDlgItem(dialog, IDC_PK_A)));  // NKK's chainage is the first point's
+  EXPECT_EQ(" 1100",
+            ReadText(GetDlgItem(dialog, IDC_PK_A)));  // NKK's chainage is the first point's
   CloseCalculator(polver, dialog, kRailConnecting);
 }
 
@@ -164,7 +178,8 @@ TEST_F(PolverTest, TraceConnectingWithoutRadiusGivesUpQuicklyAndStaysResponsive)
   EXPECT_LT(answered - pressed, 1000u);
 
   RememberedInputs remembered = InitialInputs();
-  std::string expected = ExpectedReport(kTraceConnecting, remembered, noRadius, ComputeTraceConnecting);
+  std::string expected =
+      ExpectedReport(kTraceConnecting, remembered, noRadius, ComputeTraceConnecting);
   EXPECT_TRUE(WaitForText(polver.editor, expected)) << ReadText(polver.editor);
   EXPECT_EQ("0.0000", ReadText(GetDlgItem(dialog, IDC_PK_PZ)));
   EXPECT_EQ("0.0000", ReadText(GetDlgItem(dialog, IDC_D_PZ)));

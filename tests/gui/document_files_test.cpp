@@ -124,7 +124,9 @@ class DocumentFiles : public PolverTest {
   }
 
   std::string Path(const std::string& name) const { return folder + "\\" + name; }
-  std::string TitleFor(const std::string& path) const { return std::string(kBaseTitle) + " - " + path; }
+  std::string TitleFor(const std::string& path) const {
+    return std::string(kBaseTitle) + " - " + path;
+  }
 
   // Text added the way a paste or a typed key adds it, so the document counts as changed.
   void AddText(const std::string& text) {
@@ -321,7 +323,9 @@ TEST_F(DocumentFiles, OpenAndSaveFollowTheLineRulesAndTitles) {
 
   // Ctrl+Z ends the file; an empty file gives an empty, unchanged document.
   const std::string ctrlZ = Path("ctrlz.txt");
-  PutFile(ctrlZ, "kept\r\nalso kept\x1A" "dropped\r\n");
+  PutFile(ctrlZ,
+          "kept\r\nalso kept\x1A"
+          "dropped\r\n");
   OpenFile(ctrlZ);
   EXPECT_EQ("kept\r\nalso kept\r\n", ReadText(polver.editor));
   const std::string empty = Path("empty.txt");
@@ -385,7 +389,8 @@ TEST_F(DocumentFiles, LockedFileCannotBeOpenedAndNothingIsLost) {
   CloseHandle(lock);
   EXPECT_EQ("current\r\nunsaved\r\n", ReadText(polver.editor));
   EXPECT_EQ(TitleFor(current), ReadText(polver.main));
-  EXPECT_EQ(-1, WaitForExit(polver.process, 300)) << "a file that cannot be read never ends the program";
+  EXPECT_EQ(-1, WaitForExit(polver.process, 300))
+      << "a file that cannot be read never ends the program";
   ExpectStillChanged();
 }
 
@@ -400,7 +405,8 @@ TEST_F(DocumentFiles, SaveToLockedFileKeepsTheOldFileAndTheText) {
   PostCommand(polver.main, CMD_SAVE);
   HWND box = WaitForMessageBox(Pid());
   ASSERT_NE(nullptr, box);
-  EXPECT_EQ(0u, MessageBoxText(box).rfind("Can't write file " + path + "\n", 0)) << MessageBoxText(box);
+  EXPECT_EQ(0u, MessageBoxText(box).rfind("Can't write file " + path + "\n", 0))
+      << MessageBoxText(box);
   PressButton(box, IDOK);
   EXPECT_TRUE(WaitForText(polver.main, TitleFor(path)));  // the title is as it was
   CloseHandle(lock);
@@ -456,7 +462,8 @@ TEST_F(DocumentFiles, LargeFileOpensWholeAndSavesBackByteIdentical) {
   // 100,000 lines, about 5 MB, ending with CR LF, one line far longer than 2046 characters.
   std::string bytes;
   for (int i = 0; i < 100000; ++i) {
-    bytes += "PKpz" + std::to_string(i) + "=1066.0000   Dpz=-12.0000   Ypz=530.1234   Xpz=260.55\r\n";
+    bytes +=
+        "PKpz" + std::to_string(i) + "=1066.0000   Dpz=-12.0000   Ypz=530.1234   Xpz=260.55\r\n";
   }
   bytes.insert(bytes.size() / 2, std::string(5000, 'L') + "\r\n");
   const std::string source = Path("large.txt");

@@ -27,8 +27,8 @@ std::string EnvironmentValue(const char* name, const char* fallback) {
 
 bool Answers(HWND window) {
   DWORD_PTR result = 0;
-  return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
-                             &result) != 0;
+  return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result) !=
+         0;
 }
 
 struct WindowQuery {
@@ -132,8 +132,7 @@ HWND WaitForWindow(DWORD processId, const char* className, const char* caption, 
   return nullptr;
 }
 
-bool WaitForWindowGone(DWORD processId, const char* className, const char* caption,
-                       int timeoutMs) {
+bool WaitForWindowGone(DWORD processId, const char* className, const char* caption, int timeoutMs) {
   for (int waited = 0; waited <= timeoutMs; waited += 50) {
     if (FindProcessWindow(processId, className, caption) == nullptr) return true;
     Sleep(50);
@@ -197,10 +196,10 @@ bool WaitForText(HWND window, const std::string& expected, int timeoutMs) {
 // on: the shell writes the command's exit code into a file, which is polled instead.
 int RunLinux(const std::string& commandLine, int timeoutMs) {
   static int serial = 0;
-  const std::string doneFile = "/tmp/polver-driver-" + std::to_string(GetCurrentProcessId()) +
-                               "-" + std::to_string(++serial);
-  const std::string script = commandLine + "; echo $? > " + doneFile + ".tmp; mv " + doneFile +
-                             ".tmp " + doneFile;
+  const std::string doneFile = "/tmp/polver-driver-" + std::to_string(GetCurrentProcessId()) + "-" +
+                               std::to_string(++serial);
+  const std::string script =
+      commandLine + "; echo $? > " + doneFile + ".tmp; mv " + doneFile + ".tmp " + doneFile;
   // The Windows rules split the command line: one double-quoted argument, inner quotes escaped.
   std::string command = "Z:\\bin\\sh -c \"";
   for (char c : script) {

@@ -102,11 +102,13 @@ class FailingDisk : public PolverTest {
 
   // Undoes the mount at `point` if there is one; lazily when a process still holds it.
   static bool Unmount(const std::string& point) {
-    return RunLinux("if mountpoint -q " + point + "; then umount " + point + " 2>/dev/null || umount -l " +
-                    point + "; fi; ! mountpoint -q " + point) == 0;
+    return RunLinux("if mountpoint -q " + point + "; then umount " + point +
+                    " 2>/dev/null || umount -l " + point + "; fi; ! mountpoint -q " + point) == 0;
   }
 
-  std::string TitleFor(const std::string& path) const { return std::string(kBaseTitle) + " - " + path; }
+  std::string TitleFor(const std::string& path) const {
+    return std::string(kBaseTitle) + " - " + path;
+  }
 
   // Text added the way a paste adds it, so the document counts as changed.
   void AddText(const std::string& text) {
@@ -202,7 +204,7 @@ class FailingDisk : public PolverTest {
     EXPECT_EQ(0, WaitForExit(polver.process, 10000)) << "Exit after a good save must not ask";
   }
 
-  std::string base;                 // this test's own folder in /tmp (a Linux path)
+  std::string base;  // this test's own folder in /tmp (a Linux path)
   bool createdBase = false;
   std::vector<std::string> mounts;  // Linux paths, in the order they were mounted
 };

@@ -42,7 +42,8 @@ TEST_F(PolverTest, RailDialogsStartAtZeroAndShareTheRailBase) {
     ASSERT_NE(nullptr, dialog);
     for (const InputField& field : rail.calculator.inputs) {
       const char* start = field.isName ? "" : field.controlId == IDC_B_RL ? " 0.76" : " 0";
-      EXPECT_EQ(start, ReadText(GetDlgItem(dialog, field.controlId))) << "field " << field.controlId;
+      EXPECT_EQ(start, ReadText(GetDlgItem(dialog, field.controlId)))
+          << "field " << field.controlId;
     }
     EXPECT_EQ("", ReadText(GetDlgItem(dialog, IDC_Y_RP)));
     CloseCalculator(polver, dialog, rail.calculator);
@@ -66,19 +67,44 @@ TEST_F(PolverTest, RailDialogsStartAtZeroAndShareTheRailBase) {
 TEST_F(PolverTest, RailWorkedExamplesAppendTheirReports) {
   const WorkedExample examples[] = {
       {kRailDialogs[0],
-       {{IDC_PK_A, "100"}, {IDC_D_A, "2.5"}, {IDC_M_A, "0.5"}, {IDC_PK_B, "200"},
-        {IDC_D_B, "3.5"}, {IDC_M_B, "0.5"}, {IDC_RP_NAME, "R1"}, {IDC_PK_RP, "150"},
-        {IDC_M_RP, "0.25"}, {IDC_B_RL, "0.75"}},
+       {{IDC_PK_A, "100"},
+        {IDC_D_A, "2.5"},
+        {IDC_M_A, "0.5"},
+        {IDC_PK_B, "200"},
+        {IDC_D_B, "3.5"},
+        {IDC_M_B, "0.5"},
+        {IDC_RP_NAME, "R1"},
+        {IDC_PK_RP, "150"},
+        {IDC_M_RP, "0.25"},
+        {IDC_B_RL, "0.75"}},
        "2.0000"},
       {kRailDialogs[1],
-       {{IDC_PK_A, "0"}, {IDC_D_A, "3.1"}, {IDC_M_A, "0.1"}, {IDC_PK_B, "100"},
-        {IDC_D_B, "3.3"}, {IDC_M_B, "0.1"}, {IDC_R, "1000"}, {IDC_Z, "0"}, {IDC_RP_NAME, "R2"},
-        {IDC_PK_RP, "50"}, {IDC_M_RP, "0.2"}, {IDC_B_RL, "0.76"}},
+       {{IDC_PK_A, "0"},
+        {IDC_D_A, "3.1"},
+        {IDC_M_A, "0.1"},
+        {IDC_PK_B, "100"},
+        {IDC_D_B, "3.3"},
+        {IDC_M_B, "0.1"},
+        {IDC_R, "1000"},
+        {IDC_Z, "0"},
+        {IDC_RP_NAME, "R2"},
+        {IDC_PK_RP, "50"},
+        {IDC_M_RP, "0.2"},
+        {IDC_B_RL, "0.76"}},
        "1.2900"},
       {kRailDialogs[2],
-       {{IDC_PK_A, "1000"}, {IDC_D_A, "2.0"}, {IDC_M_A, "0.5"}, {IDC_PK_B, "1200"},
-        {IDC_D_B, "2.4"}, {IDC_M_B, "0.3"}, {IDC_PKNSK, "1050"}, {IDC_C, "30000"},
-        {IDC_RP_NAME, "R3"}, {IDC_PK_RP, "1100"}, {IDC_M_RP, "0.1"}, {IDC_B_RL, "0.76"}},
+       {{IDC_PK_A, "1000"},
+        {IDC_D_A, "2.0"},
+        {IDC_M_A, "0.5"},
+        {IDC_PK_B, "1200"},
+        {IDC_D_B, "2.4"},
+        {IDC_M_B, "0.3"},
+        {IDC_PKNSK, "1050"},
+        {IDC_C, "30000"},
+        {IDC_RP_NAME, "R3"},
+        {IDC_PK_RP, "1100"},
+        {IDC_M_RP, "0.1"},
+        {IDC_B_RL, "0.76"}},
        "1.8366"},
   };
   RememberedInputs remembered = InitialInputs();
@@ -95,7 +121,8 @@ TEST_F(PolverTest, RailWorkedExamplesAppendTheirReports) {
         ExpectedReport(rail.calculator, remembered, example.typed, rail.compute, &outputs);
     EXPECT_EQ(expected, appended);
     const std::string lastLine = std::string("\r\n\r\nYrp=") + example.y_rp + "\r\n";
-    EXPECT_EQ(lastLine, appended.substr(appended.size() - std::min(appended.size(), lastLine.size())));
+    EXPECT_EQ(lastLine,
+              appended.substr(appended.size() - std::min(appended.size(), lastLine.size())));
     EXPECT_EQ(std::vector<std::string>{example.y_rp}, outputs);
     EXPECT_EQ(example.y_rp, ReadText(GetDlgItem(dialog, IDC_Y_RP)));
     editorText += expected;

@@ -10,8 +10,9 @@
 namespace {
 
 const std::map<int, std::string> kFirstExample = {
-    {IDC_PK_A, "1000"}, {IDC_Y_A, "500"},   {IDC_X_A, "200"},  {IDC_PK_B, "1100"}, {IDC_Y_B, "560"},
-    {IDC_X_B, "280"},   {IDC_PZ_NAME, "P1"}, {IDC_Y_PZ, "530"}, {IDC_X_PZ, "260"}};
+    {IDC_PK_A, "1000"},  {IDC_Y_A, "500"},  {IDC_X_A, "200"},
+    {IDC_PK_B, "1100"},  {IDC_Y_B, "560"},  {IDC_X_B, "280"},
+    {IDC_PZ_NAME, "P1"}, {IDC_Y_PZ, "530"}, {IDC_X_PZ, "260"}};
 
 const char* const kFirstExampleReport =
     "\r\nCalculation on linear trace\r\n"
@@ -59,8 +60,9 @@ TEST_F(PolverTest, TraceLinearAppendsTheReportAndRemembersItsInputs) {
   dialog = OpenCalculator(polver, CMD_TRACE_LINEAR, kTraceLinear);
   ASSERT_NE(nullptr, dialog);
   const std::map<int, std::string> reopened = {
-      {IDC_PK_A, " 1000"}, {IDC_Y_A, " 500"},   {IDC_X_A, " 200"},  {IDC_PK_B, " 1100"}, {IDC_Y_B, " 560"},
-      {IDC_X_B, " 280"},   {IDC_PZ_NAME, "P1"}, {IDC_Y_PZ, " 530"}, {IDC_X_PZ, " 260"}};
+      {IDC_PK_A, " 1000"}, {IDC_Y_A, " 500"},  {IDC_X_A, " 200"},
+      {IDC_PK_B, " 1100"}, {IDC_Y_B, " 560"},  {IDC_X_B, " 280"},
+      {IDC_PZ_NAME, "P1"}, {IDC_Y_PZ, " 530"}, {IDC_X_PZ, " 260"}};
   for (const auto& field : reopened) {
     EXPECT_EQ(field.second, ReadText(GetDlgItem(dialog, field.first))) << "field " << field.first;
   }
@@ -82,7 +84,8 @@ TEST_F(PolverTest, TraceLinearAnswersEnterAndEscapeAndKeepsKeysOutOfTheEditor) {
   ClickInto(GetDlgItem(dialog, IDC_X_PZ));
   PressKeys("Return");
   RememberedInputs remembered = InitialInputs();
-  std::string expected = ExpectedReport(kTraceLinear, remembered, kFirstExample, ComputeTraceLinear);
+  std::string expected =
+      ExpectedReport(kTraceLinear, remembered, kFirstExample, ComputeTraceLinear);
   EXPECT_TRUE(WaitForText(polver.editor, expected));
 
   // Change a field by typing, then Enter again: a second, complete report with the typed text.

@@ -25,9 +25,18 @@ TEST(DocumentText, LoadsByTextModeRules) {
       {"a lone CR stays inside its line", "a\rb\n", "a\rb\r\n"},
       {"CR at the very end stays", "a\r", "a\r\r\n"},
       {"CR CR LF keeps the first CR", "a\r\r\nb", "a\r\r\nb\r\n"},
-      {"Ctrl+Z ends the file mid-line", "ab\x1A" "cd\nef\n", "ab\r\n"},
-      {"Ctrl+Z right after a line break", "ab\n\x1A" "cd\n", "ab\r\n"},
-      {"Ctrl+Z first gives an empty text", "\x1A" "abc", ""},
+      {"Ctrl+Z ends the file mid-line",
+       "ab\x1A"
+       "cd\nef\n",
+       "ab\r\n"},
+      {"Ctrl+Z right after a line break",
+       "ab\n\x1A"
+       "cd\n",
+       "ab\r\n"},
+      {"Ctrl+Z first gives an empty text",
+       "\x1A"
+       "abc",
+       ""},
       {"Ctrl+Z between CR and LF leaves the CR", "a\r\x1A\n", "a\r\r\n"},
       {"a zero byte ends its line's text", "ab\0cd\nef\n"s, "ab\r\nef\r\n"},
       {"a zero byte alone still makes a line", "a\n\0"s, "a\r\n\r\n"},
@@ -43,7 +52,13 @@ TEST(DocumentText, LoadedTextRoundTrips) {
   // Whatever a file held, the text it loads as is saved and reopened unchanged.
   using namespace std::string_literals;
   const std::string files[] = {
-      "a\nb", "a\r\nb\r\n", "x\ry\r\n\r\n", "ab\0cd\nef"s, "a\r\r\n", "tail\x1A" "junk",
+      "a\nb",
+      "a\r\nb\r\n",
+      "x\ry\r\n\r\n",
+      "ab\0cd\nef"s,
+      "a\r\r\n",
+      "tail\x1A"
+      "junk",
   };
   for (const std::string& file : files) {
     SCOPED_TRACE(file);

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "resource.h"
 #include "rail_circular.h"
 #include "report.h"
 #include "report_lines.h"
+#include "resource.h"
 
 namespace {
 
@@ -17,10 +17,9 @@ struct RailInputs {
 };
 
 std::map<int, std::string> Typed(const RailInputs& in) {
-  return {{IDC_PK_A, in.PK_A},    {IDC_D_A, in.d_A},     {IDC_M_A, in.m_A},
-          {IDC_PK_B, in.PK_B},    {IDC_D_B, in.d_B},     {IDC_M_B, in.m_B},
-          {IDC_R, in.R},          {IDC_Z, in.z},         {IDC_RP_NAME, in.name},
-          {IDC_PK_RP, in.Pk_rp},  {IDC_M_RP, in.m_rp},   {IDC_B_RL, in.B_rl}};
+  return {{IDC_PK_A, in.PK_A},    {IDC_D_A, in.d_A},     {IDC_M_A, in.m_A},   {IDC_PK_B, in.PK_B},
+          {IDC_D_B, in.d_B},      {IDC_M_B, in.m_B},     {IDC_R, in.R},       {IDC_Z, in.z},
+          {IDC_RP_NAME, in.name}, {IDC_PK_RP, in.Pk_rp}, {IDC_M_RP, in.m_rp}, {IDC_B_RL, in.B_rl}};
 }
 
 std::string Report(const RailInputs& in, const std::string& yrp) {
@@ -50,7 +49,8 @@ TEST(RailCircular, ReportsMatchTheWorkedCases) {
       {"at A the arc adds nothing", With(kWorked, {{&R::Pk_rp, "0"}}), "2.4400"},
       {"at B the arc adds nothing", With(kWorked, {{&R::Pk_rp, "100"}}), "2.6400"},
       {"everything 0 but span and R, at A: minus B_rl",
-       {"0", "0", "0", "100", "0", "0", "1000", "0", "", "0", "0", "0.76"}, "-0.7600"},
+       {"0", "0", "0", "100", "0", "0", "1000", "0", "", "0", "0", "0.76"},
+       "-0.7600"},
       {"a negative R adds the arc's offset", With(kWorked, {{&R::R, "-1000"}}), "3.7900"},
       {"30 after A", With(kWorked, {{&R::Pk_rp, "30"}}), "1.4500"},
       {"30 before A gives the same", With(kWorked, {{&R::Pk_rp, "-30"}}), "1.4500"},

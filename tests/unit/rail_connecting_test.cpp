@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "resource.h"
 #include "rail_connecting.h"
 #include "report.h"
 #include "report_lines.h"
+#include "resource.h"
 
 namespace {
 
@@ -17,10 +17,10 @@ struct RailInputs {
 };
 
 std::map<int, std::string> Typed(const RailInputs& in) {
-  return {{IDC_PK_A, in.PK_A},    {IDC_D_A, in.d_A},     {IDC_M_A, in.m_A},
-          {IDC_PK_B, in.PK_B},    {IDC_D_B, in.d_B},     {IDC_M_B, in.m_B},
-          {IDC_PKNSK, in.PKnsk},  {IDC_C, in.C},         {IDC_RP_NAME, in.name},
-          {IDC_PK_RP, in.Pk_rp},  {IDC_M_RP, in.m_rp},   {IDC_B_RL, in.B_rl}};
+  return {{IDC_PK_A, in.PK_A},   {IDC_D_A, in.d_A},   {IDC_M_A, in.m_A},
+          {IDC_PK_B, in.PK_B},   {IDC_D_B, in.d_B},   {IDC_M_B, in.m_B},
+          {IDC_PKNSK, in.PKnsk}, {IDC_C, in.C},       {IDC_RP_NAME, in.name},
+          {IDC_PK_RP, in.Pk_rp}, {IDC_M_RP, in.m_rp}, {IDC_B_RL, in.B_rl}};
 }
 
 // The primed labels d'_A and d'_B are reported under the keys d0 and dn.
@@ -34,8 +34,8 @@ std::string Report(const RailInputs& in, const std::string& yrp) {
 }
 
 // A spiral of C = 30000 (R 300, L 100) starting at chainage 1050; Rp 50 along it.
-const RailInputs kWorked = {"1000",  "2.0", "0.5", "1200", "2.4", "0.3",
-                            "1050", "30000", "R1", "1100", "0.1", "0.76"};
+const RailInputs kWorked = {"1000", "2.0",   "0.5", "1200", "2.4", "0.3",
+                            "1050", "30000", "R1",  "1100", "0.1", "0.76"};
 
 TEST(RailConnecting, ReportsMatchTheWorkedCases) {
   using R = RailInputs;
@@ -46,8 +46,8 @@ TEST(RailConnecting, ReportsMatchTheWorkedCases) {
   } cases[] = {
       {"worked example", kWorked, "1.8366"},
       {"at NSK the spiral adds nothing", With(kWorked, {{&R::Pk_rp, "1050"}}), "0.9900"},
-      {"before A and NSK: distances, not signed differences",
-       With(kWorked, {{&R::Pk_rp, "900"}}), "21.1244"},
+      {"before A and NSK: distances, not signed differences", With(kWorked, {{&R::Pk_rp, "900"}}),
+       "21.1244"},
       {"at A the interpolated share is 0", With(kWorked, {{&R::Pk_rp, "1000"}}), "1.5363"},
       {"C = 0", With(kWorked, {{&R::C, "0"}}), "NAN.0NAN"},
       {"C = 0 at NSK too", With(kWorked, {{&R::C, "0"}, {&R::Pk_rp, "1050"}}), "NAN.0NAN"},
@@ -56,8 +56,7 @@ TEST(RailConnecting, ReportsMatchTheWorkedCases) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     RememberedInputs inputs = InitialInputs();
-    const CalcRun run =
-        RunCalculation(kRailConnecting, inputs, Typed(c.in), ComputeRailConnecting);
+    const CalcRun run = RunCalculation(kRailConnecting, inputs, Typed(c.in), ComputeRailConnecting);
     EXPECT_EQ(run.appended, Report(c.in, c.yrp));
     EXPECT_EQ(run.outputTexts, std::vector<std::string>{c.yrp});
   }

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "resource.h"
 #include "rail_linear.h"
 #include "report.h"
 #include "report_lines.h"
+#include "resource.h"
 
 namespace {
 
@@ -17,10 +17,9 @@ struct RailInputs {
 };
 
 std::map<int, std::string> Typed(const RailInputs& in) {
-  return {{IDC_PK_A, in.PK_A},    {IDC_D_A, in.d_A},     {IDC_M_A, in.m_A},
-          {IDC_PK_B, in.PK_B},    {IDC_D_B, in.d_B},     {IDC_M_B, in.m_B},
-          {IDC_RP_NAME, in.name}, {IDC_PK_RP, in.Pk_rp}, {IDC_M_RP, in.m_rp},
-          {IDC_B_RL, in.B_rl}};
+  return {{IDC_PK_A, in.PK_A}, {IDC_D_A, in.d_A},  {IDC_M_A, in.m_A},      {IDC_PK_B, in.PK_B},
+          {IDC_D_B, in.d_B},   {IDC_M_B, in.m_B},  {IDC_RP_NAME, in.name}, {IDC_PK_RP, in.Pk_rp},
+          {IDC_M_RP, in.m_rp}, {IDC_B_RL, in.B_rl}};
 }
 
 std::string Report(const RailInputs& in, const std::string& yrp) {
@@ -48,8 +47,8 @@ TEST(RailLinear, ReportsMatchTheWorkedCases) {
       {"zero span, point after A", With(kWorked, {{&R::PK_B, "100"}}), "INF.0NAN"},
       {"zero span, point before A", With(kWorked, {{&R::PK_B, "100"}, {&R::Pk_rp, "50"}}),
        "-INF.0NAN"},
-      {"zero span, same d - m at both ends",
-       With(kWorked, {{&R::PK_B, "100"}, {&R::d_B, "2.5"}}), "NAN.0NAN"},
+      {"zero span, same d - m at both ends", With(kWorked, {{&R::PK_B, "100"}, {&R::d_B, "2.5"}}),
+       "NAN.0NAN"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -64,8 +63,8 @@ TEST(RailLinear, ReportsMatchTheWorkedCases) {
 TEST(RailLinear, FirstUseGivesNotANumber) {
   RememberedInputs inputs = InitialInputs();
   const CalcRun run = RunCalculation(kRailLinear, inputs, {}, ComputeRailLinear);
-  EXPECT_EQ(run.appended, Report({" 0", " 0", " 0", " 0", " 0", " 0", "", " 0", " 0", " 0.76"},
-                                 "NAN.0NAN"));
+  EXPECT_EQ(run.appended,
+            Report({" 0", " 0", " 0", " 0", " 0", " 0", "", " 0", " 0", " 0.76"}, "NAN.0NAN"));
   EXPECT_EQ(run.outputTexts, std::vector<std::string>{"NAN.0NAN"});
 }
 

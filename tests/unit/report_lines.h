@@ -12,14 +12,18 @@ inline std::string ReportLines(const std::vector<std::string>& lines) {
 }
 
 // The first three lines every calculation appends: an empty line, the title, an empty line.
-inline std::string ReportHead(const std::string& title) { return ReportLines({"", title, ""}); }
+inline std::string ReportHead(const std::string& title) {
+  return ReportLines({"", title, ""});
+}
 
 #include <initializer_list>
 #include <utility>
 
-// A copy of a calculator's typed field texts with some of them changed: With(kWorked, {{&R::z, "1"}}).
+// A copy of a calculator's typed field texts with some of them changed: With(kWorked, {{&R::z,
+// "1"}}).
 template <typename Inputs>
-Inputs With(Inputs in, std::initializer_list<std::pair<std::string Inputs::*, const char*>> changes) {
+Inputs With(Inputs in,
+            std::initializer_list<std::pair<std::string Inputs::*, const char*>> changes) {
   for (const auto& change : changes) in.*change.first = change.second;
   return in;
 }

@@ -4,34 +4,39 @@
 
 #include <string>
 
-#include "resource.h"
 #include "rail_circular.h"
 #include "rail_connecting.h"
 #include "rail_linear.h"
 #include "report.h"
 #include "report_lines.h"
+#include "resource.h"
 #include "trace_circular.h"
 #include "trace_connecting.h"
 #include "trace_linear.h"
 
 namespace {
 
-// The text that the dialog's field controlId shows when its dialog opens ("<no field>" if it has none).
-std::string ShownIn(const CalculatorSpec& calculator, int controlId, const RememberedInputs& inputs) {
+// The text that the dialog's field controlId shows when its dialog opens ("<no field>" if it has
+// none).
+std::string ShownIn(const CalculatorSpec& calculator, int controlId,
+                    const RememberedInputs& inputs) {
   for (const InputField& field : calculator.inputs) {
     if (field.controlId == controlId) return OpeningText(field, inputs);
   }
   return "<no field>";
 }
 
-std::vector<std::string> OpeningTexts(const CalculatorSpec& calculator, const RememberedInputs& inputs) {
+std::vector<std::string> OpeningTexts(const CalculatorSpec& calculator,
+                                      const RememberedInputs& inputs) {
   std::vector<std::string> texts;
   for (const InputField& field : calculator.inputs) texts.push_back(OpeningText(field, inputs));
   return texts;
 }
 
 // A calculation that adds nothing, so that a test sees block 1 alone.
-CalcOutcome NoResults(RememberedInputs&) { return CalcOutcome(); }
+CalcOutcome NoResults(RememberedInputs&) {
+  return CalcOutcome();
+}
 
 TEST(RememberedInputs, StartAsZeroEmptyAndRailBase) {
   const RememberedInputs start = InitialInputs();
@@ -79,8 +84,7 @@ TEST(InputReport, EchoesTypedTextsAndRemembersTheirNumbers) {
   EXPECT_EQ(run.appended,
             ReportHead("Calculation Rail size of Circular crooked trace") +
                 ReportLines({"PK0=1,5   d0=  12.5m   m0=abc", "PKn=   dn= 0   mn= 0",
-                             "R=-1e3   z= 0", "Rp:  km 3 / left    PKrp= 0   mrp= 0",
-                             "Brl=0.8"}));
+                             "R=-1e3   z= 0", "Rp:  km 3 / left    PKrp= 0   mrp= 0", "Brl=0.8"}));
   EXPECT_EQ(inputs.Number[FirstPK], 1.0);
   EXPECT_EQ(inputs.Number[DFirst], 12.5);
   EXPECT_EQ(inputs.Number[MFirst], 0.0);
@@ -95,8 +99,8 @@ TEST(InputReport, LongFieldTextsStayWhole) {
   RememberedInputs inputs = InitialInputs();
   const std::string name(5000, 'n');
   const std::string number = "12.5" + std::string(3000, ' ') + "m";
-  const CalcRun run = RunCalculation(kTraceLinear, inputs,
-                                     {{IDC_PZ_NAME, name}, {IDC_X_PZ, number}}, NoResults);
+  const CalcRun run =
+      RunCalculation(kTraceLinear, inputs, {{IDC_PZ_NAME, name}, {IDC_X_PZ, number}}, NoResults);
   EXPECT_EQ(run.appended, ReportHead("Calculation on linear trace") +
                               ReportLines({"PK0= 0   Y0= 0   X0= 0", "PKn= 0   Yn= 0   Xn= 0",
                                            "PZ: " + name + "   Ypz= 0   Xpz=" + number}));
@@ -142,43 +146,95 @@ TEST(RememberedSharing, CalculatedValueShowsInTheDialogsThatShareIt) {
     std::string shown;
   };
   const std::vector<Sharing> cases = {
-      {"first chainage", &kTraceLinear, ComputeTraceLinear, IDC_PK_A, "1234.5",
-       {{&kTraceCircular, IDC_PK_A}, {&kTraceConnecting, IDC_PK_B}, {&kRailLinear, IDC_PK_A},
-        {&kRailCircular, IDC_PK_A}, {&kRailConnecting, IDC_PK_A}},
+      {"first chainage",
+       &kTraceLinear,
+       ComputeTraceLinear,
+       IDC_PK_A,
+       "1234.5",
+       {{&kTraceCircular, IDC_PK_A},
+        {&kTraceConnecting, IDC_PK_B},
+        {&kRailLinear, IDC_PK_A},
+        {&kRailCircular, IDC_PK_A},
+        {&kRailConnecting, IDC_PK_A}},
        " 1234.5"},
-      {"NKK is the first point", &kTraceConnecting, ComputeTraceConnecting, IDC_Y_B, "-17",
+      {"NKK is the first point",
+       &kTraceConnecting,
+       ComputeTraceConnecting,
+       IDC_Y_B,
+       "-17",
        {{&kTraceLinear, IDC_Y_A}, {&kTraceCircular, IDC_Y_A}},
        "-17"},
-      {"second point", &kTraceCircular, ComputeTraceCircular, IDC_X_B, "88.25",
+      {"second point",
+       &kTraceCircular,
+       ComputeTraceCircular,
+       IDC_X_B,
+       "88.25",
        {{&kTraceLinear, IDC_X_B}},
        " 88.25"},
-      {"second chainage", &kRailConnecting, ComputeRailConnecting, IDC_PK_B, "2000",
-       {{&kTraceLinear, IDC_PK_B}, {&kTraceCircular, IDC_PK_B}, {&kRailLinear, IDC_PK_B},
+      {"second chainage",
+       &kRailConnecting,
+       ComputeRailConnecting,
+       IDC_PK_B,
+       "2000",
+       {{&kTraceLinear, IDC_PK_B},
+        {&kTraceCircular, IDC_PK_B},
+        {&kRailLinear, IDC_PK_B},
         {&kRailCircular, IDC_PK_B}},
        " 2000"},
-      {"point PZ", &kTraceLinear, ComputeTraceLinear, IDC_PZ_NAME, "P 17",
+      {"point PZ",
+       &kTraceLinear,
+       ComputeTraceLinear,
+       IDC_PZ_NAME,
+       "P 17",
        {{&kTraceCircular, IDC_PZ_NAME}, {&kTraceConnecting, IDC_PZ_NAME}},
        "P 17"},
-      {"radius", &kTraceCircular, ComputeTraceCircular, IDC_R, "250",
+      {"radius",
+       &kTraceCircular,
+       ComputeTraceCircular,
+       IDC_R,
+       "250",
        {{&kTraceConnecting, IDC_R}, {&kRailCircular, IDC_R}},
        " 250"},
-      {"z", &kRailCircular, ComputeRailCircular, IDC_Z, "0.003",
+      {"z",
+       &kRailCircular,
+       ComputeRailCircular,
+       IDC_Z,
+       "0.003",
        {{&kTraceCircular, IDC_Z}},
        " 0.003"},
-      {"q", &kTraceConnecting, ComputeTraceConnecting, IDC_Q, "0.04",
+      {"q",
+       &kTraceConnecting,
+       ComputeTraceConnecting,
+       IDC_Q,
+       "0.04",
        {{&kTraceCircular, IDC_Q}},
        " 0.04"},
-      {"centre", &kTraceCircular, ComputeTraceCircular, IDC_X_CK, "-300",
+      {"centre",
+       &kTraceCircular,
+       ComputeTraceCircular,
+       IDC_X_CK,
+       "-300",
        {{&kTraceConnecting, IDC_X_CK}},
        "-300"},
-      {"d at A, primed in Rail Connecting", &kRailConnecting, ComputeRailConnecting, IDC_D_A,
+      {"d at A, primed in Rail Connecting",
+       &kRailConnecting,
+       ComputeRailConnecting,
+       IDC_D_A,
        "1.5",
        {{&kRailLinear, IDC_D_A}, {&kRailCircular, IDC_D_A}},
        " 1.5"},
-      {"rail point and B_rl", &kRailLinear, ComputeRailLinear, IDC_B_RL, "0.8",
+      {"rail point and B_rl",
+       &kRailLinear,
+       ComputeRailLinear,
+       IDC_B_RL,
+       "0.8",
        {{&kRailCircular, IDC_B_RL}, {&kRailConnecting, IDC_B_RL}},
        " 0.8"},
-      {"point Rp", &kRailCircular, ComputeRailCircular, IDC_RP_NAME, "Rp9",
+      {"point Rp",
+       &kRailCircular,
+       ComputeRailCircular,
+       IDC_RP_NAME,
+       "Rp9",
        {{&kRailLinear, IDC_RP_NAME}, {&kRailConnecting, IDC_RP_NAME}},
        "Rp9"},
   };
@@ -196,10 +252,10 @@ TEST(RememberedSharing, CalculatedValueShowsInTheDialogsThatShareIt) {
 // Trace Connecting's fields 1112-1118 hold its line point, which no other dialog shows.
 TEST(RememberedSharing, LinePointStaysInTraceConnecting) {
   RememberedInputs inputs = InitialInputs();
-  RunCalculation(kTraceConnecting, inputs,
-                 {{IDC_PK_A, "500"}, {IDC_Y_A, "600"}, {IDC_X_A, "700"}}, ComputeTraceConnecting);
-  for (const CalculatorSpec* other : {&kTraceLinear, &kTraceCircular, &kRailLinear,
-                                      &kRailCircular, &kRailConnecting}) {
+  RunCalculation(kTraceConnecting, inputs, {{IDC_PK_A, "500"}, {IDC_Y_A, "600"}, {IDC_X_A, "700"}},
+                 ComputeTraceConnecting);
+  for (const CalculatorSpec* other :
+       {&kTraceLinear, &kTraceCircular, &kRailLinear, &kRailCircular, &kRailConnecting}) {
     SCOPED_TRACE(other->dialogTitle);
     EXPECT_EQ(ShownIn(*other, IDC_PK_A, inputs), " 0");
   }

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "resource.h"
 #include "report.h"
 #include "report_lines.h"
+#include "resource.h"
 #include "trace_linear.h"
 
 namespace {
@@ -17,8 +17,8 @@ struct LineInputs {
 };
 
 std::map<int, std::string> Typed(const LineInputs& in) {
-  return {{IDC_PK_A, in.PK_A}, {IDC_Y_A, in.Y_A},      {IDC_X_A, in.X_A},
-          {IDC_PK_B, in.PK_B}, {IDC_Y_B, in.Y_B},      {IDC_X_B, in.X_B},
+  return {{IDC_PK_A, in.PK_A},    {IDC_Y_A, in.Y_A},   {IDC_X_A, in.X_A},
+          {IDC_PK_B, in.PK_B},    {IDC_Y_B, in.Y_B},   {IDC_X_B, in.X_B},
           {IDC_PZ_NAME, in.name}, {IDC_Y_PZ, in.Y_pz}, {IDC_X_PZ, in.X_pz}};
 }
 
@@ -45,29 +45,36 @@ LineInputs With(LineInputs in, std::string LineInputs::*field, const char* text)
 
 TEST(TraceLinear, ReportsMatchTheWorkedCases) {
   const std::vector<Case> cases = {
-      {"worked example: PZ left of a line running up and right", kWorked,
+      {"worked example: PZ left of a line running up and right",
+       kWorked,
        {"", "Apk= 36' 52' 11.63'   Lpk=100.0000", "", "PKpz1=1066.0000   Dpz1=-12.0000",
         "PKpz2=1066.0000   Dpz2=-12.0000"},
-       "1066.0000", "-12.0000"},
+       "1066.0000",
+       "-12.0000"},
       {"chainage falling from A to B turns both signs",
        With(With(kWorked, &LineInputs::PK_A, "1100"), &LineInputs::PK_B, "1000"),
        {"", "Apk= 36' 52' 11.63'   Lpk=100.0000", "", "PKpz1=1034.0000   Dpz1=12.0000",
         "PKpz2=1034.0000   Dpz2=12.0000"},
-       "1034.0000", "12.0000"},
+       "1034.0000",
+       "12.0000"},
       {"chainage difference longer than AB: the field takes the mean",
        With(kWorked, &LineInputs::PK_B, "1103"),
        {"", "Apk= 36' 52' 11.63'   Lpk=100.0000", "", "PKpz1=1066.0000   Dpz1=-12.0000",
         "PKpz2=1069.0000   Dpz2=-12.0000"},
-       "1067.5000", "-12.0000"},
-      {"axis along +X, PZ on the right", {"0", "0", "0", "100", "0", "100", "R", "5", "50"},
+       "1067.5000",
+       "-12.0000"},
+      {"axis along +X, PZ on the right",
+       {"0", "0", "0", "100", "0", "100", "R", "5", "50"},
        {"", "Apk= 0' 0' 0'   Lpk=100.0000", "", "PKpz1=50.0000   Dpz1=5.0000",
         "PKpz2=50.0000   Dpz2=5.0000"},
-       "50.0000", "5.0000"},
+       "50.0000",
+       "5.0000"},
       {"A and B at one place",
        With(With(kWorked, &LineInputs::Y_B, "500"), &LineInputs::X_B, "200"),
        {"", "Apk= 90' 0' 0'   Lpk=0.0000", "", "PKpz1=NAN.0NAN   Dpz1=NAN.0NAN",
         "PKpz2=NAN.0NAN   Dpz2=NAN.0NAN"},
-       "NAN.0NAN", "NAN.0NAN"},
+       "NAN.0NAN",
+       "NAN.0NAN"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
