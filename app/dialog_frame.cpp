@@ -15,23 +15,26 @@ void FrameOpen(HWND dialog, const CalculatorSpec& calculator) {
   CenterWindow(dialog);
 }
 
-void FrameReadInputs(HWND dialog, const CalculatorSpec& calculator) {
+std::string FrameReadInputs(HWND dialog, const CalculatorSpec& calculator) {
   std::vector<std::string> texts;
   texts.reserve(calculator.inputs.size());
   for (const InputField& field : calculator.inputs) {
     texts.push_back(GetText(GetDlgItem(dialog, field.controlId)));
   }
   RememberFieldTexts(calculator, texts, Remembered());
-  AppendText(App().Editor, InputReport(calculator, texts));
+  return InputReport(calculator, texts);
 }
 
-void FrameShowOutcome(HWND dialog, const CalculatorSpec& calculator, const CalcOutcome& outcome) {
-  for (const std::string& block : outcome.blocksBeforeOutputs) AppendText(App().Editor, block);
+void FrameShowOutcome(HWND dialog, const CalculatorSpec& calculator, const std::string& inputReport,
+                      const CalcOutcome& outcome) {
+  std::string report = inputReport;
+  for (const std::string& block : outcome.blocksBeforeOutputs) report += block;
+  for (const std::string& block : outcome.blocksAfterOutputs) report += block;
   const std::vector<std::string> outputs = OutputTexts(outcome);
   for (size_t i = 0; i < calculator.outputIds.size() && i < outputs.size(); ++i) {
     SetText(GetDlgItem(dialog, calculator.outputIds[i]), outputs[i]);
   }
-  for (const std::string& block : outcome.blocksAfterOutputs) AppendText(App().Editor, block);
+  AppendText(App().Editor, report);
 }
 
 bool FrameHandle(HWND dialog, UINT message, WPARAM wParam, const CalculatorSpec& calculator) {

@@ -4,17 +4,22 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "calculator.h"
 
 // WM_INITDIALOG: fill the input fields from the remembered values, leave the outputs empty, centre.
 void FrameOpen(HWND dialog, const CalculatorSpec& calculator);
 
-// CALC, first half: read every input field in the table's order, remember the values and append
-// the input report to the editor. The calculator computes on the remembered record afterwards.
-void FrameReadInputs(HWND dialog, const CalculatorSpec& calculator);
+// CALC, first half: read every input field in the table's order and remember the values. Returns
+// the input report; the calculator computes on the remembered record afterwards.
+std::string FrameReadInputs(HWND dialog, const CalculatorSpec& calculator);
 
-// CALC, second half: the blocks computed before the outputs, the output fields, the blocks after.
-void FrameShowOutcome(HWND dialog, const CalculatorSpec& calculator, const CalcOutcome& outcome);
+// CALC, second half: writes the output fields and appends the whole report (the input report, then
+// every result block in order) to the editor in one append: each append into the editor costs a
+// redraw, and the text that ends in the editor is the same.
+void FrameShowOutcome(HWND dialog, const CalculatorSpec& calculator, const std::string& inputReport,
+                      const CalcOutcome& outcome);
 
 // Handles the messages that every calculation dialog treats alike. Returns true when the message
 // was CALC (command 1), which the caller then computes between the two frame halves above.

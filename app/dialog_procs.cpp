@@ -2,6 +2,8 @@
 // reading the inputs and showing the outcome. Every procedure returns 0 for every message.
 #include "dialog_procs.h"
 
+#include <string>
+
 #include "dialog_frame.h"
 #include "rail_circular.h"
 #include "rail_connecting.h"
@@ -12,48 +14,48 @@
 
 INT_PTR CALLBACK TraceLinearDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (FrameHandle(dialog, message, wParam, kTraceLinear)) {
-    FrameReadInputs(dialog, kTraceLinear);
-    FrameShowOutcome(dialog, kTraceLinear, ComputeTraceLinear(Remembered()));
+    const std::string inputReport = FrameReadInputs(dialog, kTraceLinear);
+    FrameShowOutcome(dialog, kTraceLinear, inputReport, ComputeTraceLinear(Remembered()));
   }
   return 0;
 }
 
 INT_PTR CALLBACK TraceCircularDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (FrameHandle(dialog, message, wParam, kTraceCircular)) {
-    FrameReadInputs(dialog, kTraceCircular);
-    FrameShowOutcome(dialog, kTraceCircular, ComputeTraceCircular(Remembered()));
+    const std::string inputReport = FrameReadInputs(dialog, kTraceCircular);
+    FrameShowOutcome(dialog, kTraceCircular, inputReport, ComputeTraceCircular(Remembered()));
   }
   return 0;
 }
 
 INT_PTR CALLBACK TraceConnectingDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (FrameHandle(dialog, message, wParam, kTraceConnecting)) {
-    FrameReadInputs(dialog, kTraceConnecting);
-    FrameShowOutcome(dialog, kTraceConnecting, ComputeTraceConnecting(Remembered()));
+    const std::string inputReport = FrameReadInputs(dialog, kTraceConnecting);
+    FrameShowOutcome(dialog, kTraceConnecting, inputReport, ComputeTraceConnecting(Remembered()));
   }
   return 0;
 }
 
 INT_PTR CALLBACK RailLinearDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (FrameHandle(dialog, message, wParam, kRailLinear)) {
-    FrameReadInputs(dialog, kRailLinear);
-    FrameShowOutcome(dialog, kRailLinear, ComputeRailLinear(Remembered()));
+    const std::string inputReport = FrameReadInputs(dialog, kRailLinear);
+    FrameShowOutcome(dialog, kRailLinear, inputReport, ComputeRailLinear(Remembered()));
   }
   return 0;
 }
 
 INT_PTR CALLBACK RailCircularDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (FrameHandle(dialog, message, wParam, kRailCircular)) {
-    FrameReadInputs(dialog, kRailCircular);
-    FrameShowOutcome(dialog, kRailCircular, ComputeRailCircular(Remembered()));
+    const std::string inputReport = FrameReadInputs(dialog, kRailCircular);
+    FrameShowOutcome(dialog, kRailCircular, inputReport, ComputeRailCircular(Remembered()));
   }
   return 0;
 }
 
 INT_PTR CALLBACK RailConnectingDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (FrameHandle(dialog, message, wParam, kRailConnecting)) {
-    FrameReadInputs(dialog, kRailConnecting);
-    FrameShowOutcome(dialog, kRailConnecting, ComputeRailConnecting(Remembered()));
+    const std::string inputReport = FrameReadInputs(dialog, kRailConnecting);
+    FrameShowOutcome(dialog, kRailConnecting, inputReport, ComputeRailConnecting(Remembered()));
   }
   return 0;
 }
