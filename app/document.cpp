@@ -70,21 +70,17 @@ bool LoadIntoEditor(HWND editor, const std::string& path, bool& leftOut) {
 }
 
 // Loads the file at `path` into the editor in one piece, the caret at the end and in view.
-// Returns 1 when loaded; 0, after telling the user, when the file does not exist (an empty path,
-// a cancelled dialog) or cannot be read, and then the editor is untouched.
-int ReadDocument(HWND editor, const std::string& path) {
+// Returns 1 when loaded (`leftOut` as LoadIntoEditor gives it); 0, after telling the user, when
+// the file does not exist (an empty path, a cancelled dialog) or cannot be read, and then the
+// editor is untouched.
+int ReadDocument(HWND editor, const std::string& path, bool& leftOut) {
   if (!FileExists(path)) {
     MessageBoxA(editor, Messages::kOpenFailed, nullptr, MB_OK);
     return 0;
   }
-  bool leftOut = false;
   if (!LoadIntoEditor(editor, path, leftOut)) {
     ReportFileFailure(editor, Messages::kCantOpenFile + path);
     return 0;
-  }
-  // The reading rules stay as they always were; the user only learns that a save would be shorter.
-  if (leftOut) {
-    MessageBoxA(editor, Messages::kBytesLeftOut, Messages::kOpenCaption, MB_OK | MB_ICONWARNING);
   }
   return 1;
 }
@@ -121,12 +117,18 @@ int SaveToCurrentPath(HWND editor) {
 }
 
 // Loads `path` and names the document after it; on failure the document stays as it was.
+// The reading rules stay as they always were; once the document is open and named, the user
+// learns that a save would write a shorter file.
 int LoadDocument(HWND editor, const std::string& path) {
-  if (!ReadDocument(editor, path)) {
+  bool leftOut = false;
+  if (!ReadDocument(editor, path, leftOut)) {
     return 0;
   }
   App().DocumentPath = path;
   ShowDocumentTitle();
+  if (leftOut) {
+    MessageBoxA(editor, Messages::kBytesLeftOut, Messages::kOpenCaption, MB_OK | MB_ICONWARNING);
+  }
   return 1;
 }
 
