@@ -84,6 +84,20 @@ void ShowFindDialog(HWND mainWindow) {
     SetFocus(GetDlgItem(state.window, 1152));  // the text field, edt1
     return;
   }
+  // A short selection within one line is what the user means to look for, as in other editors.
+  DWORD selectionStart = 0;
+  DWORD selectionEnd = 0;
+  HWND editor = App().Editor;
+  SendMessageA(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
+               reinterpret_cast<LPARAM>(&selectionEnd));
+  if (selectionEnd > selectionStart && selectionEnd - selectionStart < sizeof state.what) {
+    const std::string selected =
+        GetText(editor).substr(selectionStart, selectionEnd - selectionStart);
+    if (selected.find_first_of("\r\n") == std::string::npos) {
+      selected.copy(state.what, selected.size());
+      state.what[selected.size()] = '\0';
+    }
+  }
   FINDREPLACEA& dialog = state.dialog;
   const DWORD kept = dialog.Flags & (FR_DOWN | FR_MATCHCASE | FR_WHOLEWORD);
   dialog = FINDREPLACEA();
