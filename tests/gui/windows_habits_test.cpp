@@ -277,8 +277,11 @@ TEST_F(WindowsHabits, SecondStartHandsItsFileToTheRunningCopy) {
   EXPECT_EQ("unsaved work\r\n", ReadText(polver.editor));
   EXPECT_EQ(kBaseTitle, ReadText(polver.main));
 
+  ShowWindow(polver.main, SW_MINIMIZE);  // a minimised copy comes back to open it
+  ASSERT_TRUE(IsIconic(polver.main));
   startSecond();
   Answer("Confirm", kChangedQuestion, IDNO);
+  EXPECT_FALSE(IsIconic(polver.main));
   EXPECT_TRUE(WaitForText(polver.main, TitleFor(path)));
   EXPECT_EQ("PK_A= 100\r\n", ReadText(polver.editor));
   EXPECT_EQ(polver.main, GetForegroundWindow());
@@ -313,6 +316,17 @@ TEST_F(WindowsHabits, DroppedFilesOpenAndLostBytesAreAnnounced) {
   Answer("Open", kBytesLeftOut, IDOK);
   EXPECT_EQ(TitleFor(afterCtrlZ), ReadText(polver.main));
   EXPECT_EQ("PK_A= 1\r\n", ReadText(polver.editor));
+
+  // A drop while a calculator is open waits until it is closed.
+  PostCommand(polver.main, CMD_TRACE_LINEAR);
+  HWND calculator = WaitForWindow(Pid(), "#32770", "Trace Linear");
+  ASSERT_NE(nullptr, calculator);
+  DropFiles(polver, {plain});
+  Sleep(500);
+  EXPECT_EQ(TitleFor(afterCtrlZ), ReadText(polver.main));
+  PressButton(calculator, IDC_CLOSE);
+  EXPECT_TRUE(WaitForText(polver.main, TitleFor(plain)));
+
   PostCommand(polver.main, CMD_NEW);  // a freshly opened document asks nothing
   EXPECT_TRUE(WaitForText(polver.main, kBaseTitle));
 }
