@@ -101,10 +101,12 @@ class WindowsHabits : public PolverTest {
   }
 
   // The box with this caption must come next: checks its text and presses a button.
-  void Answer(const char* caption, const std::string& text, int button) {
+  void Answer(const char* caption, const std::string& text, int button,
+              const char* screenshot = nullptr) {
     HWND box = WaitForWindow(Pid(), "#32770", caption, 30000);
     ASSERT_NE(nullptr, box) << "no box for: " << text;
     EXPECT_EQ(text, MessageBoxText(box));
+    if (screenshot != nullptr) SaveScreenshot(screenshot);
     PressButton(box, button);
     EXPECT_TRUE(WaitForWindowGone(Pid(), "#32770", caption));
   }
@@ -298,7 +300,7 @@ TEST_F(WindowsHabits, DroppedFilesOpenAndLostBytesAreAnnounced) {
   StartWith("");
 
   DropFiles(polver, {zero});
-  Answer("Open", kBytesLeftOut, IDOK);
+  Answer("Open", kBytesLeftOut, IDOK, "bytes-left-out");
   EXPECT_EQ("PK_A= 1\r\nPK_B= 2\r\n", ReadText(polver.editor));
   EXPECT_EQ(TitleFor(zero), ReadText(polver.main));
 
@@ -307,7 +309,7 @@ TEST_F(WindowsHabits, DroppedFilesOpenAndLostBytesAreAnnounced) {
          "2 files were dropped. Polver holds one document at a time and opens the first "
          "of them:\n" +
              plain,
-         IDOK);
+         IDOK, "several-dropped");
   EXPECT_TRUE(WaitForText(polver.main, TitleFor(plain)));
   EXPECT_TRUE(NoBox("Open", 500)) << "an ordinary file gets no warning";
   EXPECT_EQ("PK_A= 1\r\n", ReadText(polver.editor));
