@@ -16,6 +16,7 @@
 #include "file_dialogs.h"
 #include "messages.h"
 #include "shell_files.h"
+#include "wait_cursor.h"
 
 namespace {
 
@@ -48,19 +49,16 @@ void ShowDocumentTitle() {
   ShowTitle(App().BaseTitle + " - " + App().DocumentPath);
 }
 
-// Loads the file at `path` into the editor in one piece, the caret at the end and in view.
-// Returns 1 when loaded; 0, after telling the user, when the file does not exist (an empty path,
-// a cancelled dialog) or cannot be read, and then the editor is untouched.
-int ReadDocument(HWND editor, const std::string& path) {
-  if (!FileExists(path)) {
-    MessageBoxA(editor, Messages::kOpenFailed, nullptr, MB_OK);
-    return 0;
-  }
+// Reads the file at `path` and puts its text into the editor in one piece, the caret at the end
+// and in view, under the wait cursor. False when the file cannot be read (the editor is then
+// untouched); `leftOut` tells whether the text lacks bytes of the file that are not line breaks.
+bool LoadIntoEditor(HWND editor, const std::string& path, bool& leftOut) {
+  WaitCursor busy;
   std::string bytes;
   if (!ReadFileBytes(path, bytes)) {
-    ReportFileFailure(editor, Messages::kCantOpenFile + path);
-    return 0;
+    return false;
   }
+  leftOut = DecodingLeavesOutBytes(bytes);
   const std::string text = DocumentTextFromFileBytes(bytes);
   SetText(editor, text);
   // Positions past the end are clamped by the control, so the byte count is always far enough.
@@ -68,6 +66,22 @@ int ReadDocument(HWND editor, const std::string& path) {
   SendMessageA(editor, EM_SETSEL, end, static_cast<LPARAM>(end));
   SendMessageA(editor, EM_SCROLLCARET, 0, 0);
   SetFocus(editor);
+  return true;
+}
+
+// Loads the file at `path` into the editor in one piece, the caret at the end and in view.
+// Returns 1 when loaded (`leftOut` as LoadIntoEditor gives it); 0, after telling the user, when
+// the file does not exist (an empty path, a cancelled dialog) or cannot be read, and then the
+// editor is untouched.
+int ReadDocument(HWND editor, const std::string& path, bool& leftOut) {
+  if (!FileExists(path)) {
+    MessageBoxA(editor, Messages::kOpenFailed, nullptr, MB_OK);
+    return 0;
+  }
+  if (!LoadIntoEditor(editor, path, leftOut)) {
+    ReportFileFailure(editor, Messages::kCantOpenFile + path);
+    return 0;
+  }
   return 1;
 }
 
@@ -75,7 +89,11 @@ int ReadDocument(HWND editor, const std::string& path) {
 // holds it; 0, after telling the user, when it could not be written, and then the file on disk
 // is as it was.
 int WriteDocument(HWND editor, const std::string& path) {
-  const WriteOutcome outcome = ReplaceFileBytes(path, GetText(editor));
+  WriteOutcome outcome{};
+  {
+    WaitCursor busy;
+    outcome = ReplaceFileBytes(path, GetText(editor));
+  }
   switch (outcome.failedStep) {
     case WriteStep::Done: return 1;
     case WriteStep::Open: ReportFileFailure(editor, Messages::kCantOpenFile + path); return 0;
@@ -95,6 +113,22 @@ int SaveToCurrentPath(HWND editor) {
     return 0;
   }
   ShowDocumentTitle();
+  return 1;
+}
+
+// Loads `path` and names the document after it; on failure the document stays as it was.
+// The reading rules stay as they always were; once the document is open and named, the user
+// learns that a save would write a shorter file.
+int LoadDocument(HWND editor, const std::string& path) {
+  bool leftOut = false;
+  if (!ReadDocument(editor, path, leftOut)) {
+    return 0;
+  }
+  App().DocumentPath = path;
+  ShowDocumentTitle();
+  if (leftOut) {
+    MessageBoxA(editor, Messages::kBytesLeftOut, Messages::kOpenCaption, MB_OK | MB_ICONWARNING);
+  }
   return 1;
 }
 
@@ -136,13 +170,16 @@ int OpenDocument(HWND mainWindow, HWND editor) {
   if (!ConfirmDiscard(mainWindow, editor)) {
     return 0;
   }
-  const std::string path = ChooseOpenFile(mainWindow);
-  if (!ReadDocument(editor, path)) {
+  return LoadDocument(editor, ChooseOpenFile(mainWindow));
+}
+
+// The same gate and load as File, Open, for a name given on the command line, by a second start
+// or by a drop.
+int OpenNamedDocument(HWND mainWindow, HWND editor, const std::string& path) {
+  if (!ConfirmDiscard(mainWindow, editor)) {
     return 0;
   }
-  App().DocumentPath = path;
-  ShowDocumentTitle();
-  return 1;
+  return LoadDocument(editor, path);
 }
 
 int SaveDocument(HWND mainWindow, HWND editor) {

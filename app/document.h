@@ -4,11 +4,17 @@
 
 #include <windows.h>
 
+#include <string>
+
 int NewDocument(HWND mainWindow, HWND editor);
 int OpenDocument(HWND mainWindow, HWND editor);
 int SaveDocument(HWND mainWindow, HWND editor);
 int SaveDocumentAs(HWND mainWindow, HWND editor);
 int ExitProgram(HWND mainWindow, HWND editor);
+
+// File, Open without the dialog: the discard prompt, then the file at `path` (a full path), with
+// the same messages when it is missing or cannot be read.
+int OpenNamedDocument(HWND mainWindow, HWND editor, const std::string& path);
 
 // The one "may I discard the text?" gate of New, Open, Exit and closing the window.
 // Returns 1 to go on, 0 to abandon the command (Cancel, or Yes followed by a save that failed

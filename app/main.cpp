@@ -2,9 +2,18 @@
 // editor, and the message loop.
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include <string>
+
 #include "app_state.h"
+#include "command_line.h"
+#include "document.h"
+#include "find.h"
 #include "main_window.h"
+#include "open_requests.h"
 #include "resource.h"
+#include "shell_files.h"
 #include "single_instance.h"
 #include "window_placement.h"
 
@@ -32,17 +41,33 @@ void CreateMainWindowAndEditor(HINSTANCE instance) {
   app.Editor =
       CreateWindowExA(0, "edit", "",
                       WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-                          ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                          ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL,
                       0, 0, 550, 450, app.MainWindow,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_EDITOR)), instance, nullptr);
   // The platform's default limit (30,000 characters under some systems) would silently drop text.
   SendMessageA(app.Editor, EM_SETLIMITTEXT, 0, 0);
+  DragAcceptFiles(app.MainWindow, TRUE);
+}
+
+// The keyboard shortcuts belong to the main window and its editor; the modeless Find dialog gets
+// its own keys (Tab, Enter, Escape). Modal dialogs run loops of their own and never get here.
+bool HandledBeforeDispatch(MSG& message, HACCEL accelerators) {
+  HWND mainWindow = App().MainWindow;
+  if ((message.hwnd == mainWindow || IsChild(mainWindow, message.hwnd)) &&
+      TranslateAcceleratorA(mainWindow, accelerators, &message) != 0) {
+    return true;
+  }
+  HWND find = FindDialogWindow();
+  return find != nullptr && IsDialogMessageA(find, &message) != 0;
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
   AppState& app = App();
+  // A relative name is made full now: the running copy that may get it has another folder.
+  const std::string named = PathFromCommandLine(commandLine != nullptr ? commandLine : "");
+  const std::string path = named.empty() ? named : FullPath(named);
   app.ClassName = "Polver";
   app.BaseTitle = "Polver by Dunrel (rus)";
   app.WindowTitle = app.BaseTitle;
@@ -51,8 +76,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   // The turn is given up before a copy waits for a minimised running one, so that a third copy
   // started meanwhile still ends at once.
   BeginStartTurn(app.ClassName.c_str());
-  if (FindWindowA(app.ClassName.c_str(), nullptr) != nullptr) {
+  HWND running = FindWindowA(app.ClassName.c_str(), nullptr);
+  if (running != nullptr) {
     EndStartTurn();
+    if (!path.empty() && HandPathToRunningCopy(running, path)) return 0;
     if (ActivatePreviousInstance(app.ClassName.c_str()) == 1) return 0;
     BeginStartTurn(app.ClassName.c_str());
   }
@@ -62,12 +89,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   FitToScreen(app.MainWindow);
   ShowWindow(app.MainWindow, showCommand);
   UpdateWindow(app.MainWindow);
+  // As File, Open of that name; whether it opens or not, the document starts unchanged.
+  if (!path.empty()) {
+    OpenNamedDocument(app.MainWindow, app.Editor, path);
+    app.DocumentChanged = 0;
+  }
 
-  // Accelerator table 400 binds Ctrl+Q to Exit.
+  // Accelerator table 400: the File and Edit menus' shortcuts.
   HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) != 0) {
-    if (TranslateAcceleratorA(app.MainWindow, accelerators, &message) != 0) continue;
+    if (HandledBeforeDispatch(message, accelerators)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

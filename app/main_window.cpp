@@ -7,8 +7,10 @@
 #include "dialog_procs.h"
 #include "document.h"
 #include "editor_text.h"
+#include "find.h"
 #include "messages.h"
 #include "number_text.h"
+#include "open_requests.h"
 #include "resource.h"
 
 namespace {
@@ -64,6 +66,19 @@ void RunDocumentCommand(int (*operation)(HWND, HWND)) {
   app.DocumentChanged = 1 - operation(app.MainWindow, app.Editor);
 }
 
+// A file handed over by a second start or dropped on the window: opened as File, Open would,
+// once the window is free. Its own prompt and boxes run a message loop, so a further request
+// that arrives meanwhile waits for this one to end.
+void OpenRequestedFile(HWND window) {
+  static bool opening = false;
+  const std::string path = TakeOpenRequest(window, opening);
+  if (path.empty()) return;
+  opening = true;
+  AppState& app = App();
+  app.DocumentChanged = 1 - OpenNamedDocument(app.MainWindow, app.Editor, path);
+  opening = false;
+}
+
 void OnCommand(int id, int code) {
   HWND editor = App().Editor;
   switch (id) {
@@ -81,6 +96,8 @@ void OnCommand(int id, int code) {
     case CMD_CUT: SendMessageA(editor, WM_CUT, 0, 0); break;
     case CMD_COPY: SendMessageA(editor, WM_COPY, 0, 0); break;
     case CMD_PASTE: SendMessageA(editor, WM_PASTE, 0, 0); break;
+    case CMD_FIND: ShowFindDialog(App().MainWindow); break;
+    case CMD_FIND_NEXT: FindNext(App().MainWindow); break;
     case CMD_CLEAR_SELECTION: ClearSelection(); break;
     // Help
     case CMD_ABOUT: RunDialog(IDD_ABOUT, AboutDialogProc); break;
@@ -117,6 +134,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if (MayDiscardDocument()) DestroyWindow(window);
       return 0;
     case WM_QUERYENDSESSION: return MayDiscardDocument() ? TRUE : FALSE;
-    default: return DefWindowProcA(window, message, wParam, lParam);
+    case WM_COPYDATA: return OnCopyData(window, reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_DROPFILES: OnDropFiles(window, reinterpret_cast<HDROP>(wParam)); return 0;
+    case kOpenRequestMessage: OpenRequestedFile(window); return 0;
+    case WM_TIMER:
+      if (wParam == kOpenRequestTimer) OpenRequestedFile(window);
+      return 0;
+    default:
+      if (IsFindDialogMessage(message)) {
+        OnFindDialogMessage(window, lParam);
+        return 0;
+      }
+      return DefWindowProcA(window, message, wParam, lParam);
   }
 }

@@ -33,3 +33,13 @@ std::string CurrentDirectory() {
   }
   return "";
 }
+
+std::string FullPath(const std::string& path) {
+  const DWORD capacity = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+  if (capacity == 0) return path;
+  std::string full(capacity, '\0');
+  const DWORD length = GetFullPathNameA(path.c_str(), capacity, &full[0], nullptr);
+  if (length == 0 || length >= capacity) return path;
+  full.resize(length);
+  return full;
+}

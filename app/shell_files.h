@@ -9,3 +9,6 @@ bool FileExists(const std::string& path);
 
 // The process's current directory, however long; "" if it cannot be read.
 std::string CurrentDirectory();
+
+// The full path of `path` as seen from the current directory; `path` itself if that fails.
+std::string FullPath(const std::string& path);

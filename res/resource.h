@@ -31,6 +31,8 @@
 #define CMD_CUT              210
 #define CMD_COPY             220
 #define CMD_PASTE            230
+#define CMD_FIND             240
+#define CMD_FIND_NEXT        250
 /* Help menu */
 #define CMD_ABOUT            310
 /* Clear the selection (no menu item) */

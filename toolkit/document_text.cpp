@@ -38,3 +38,12 @@ std::string DocumentTextFromFileBytes(const std::string& bytes) {
   }
   return text;
 }
+
+bool DecodingLeavesOutBytes(const std::string& bytes) {
+  const std::size_t end = bytes.find(EndOfFileMark);
+  const std::size_t size = end == std::string::npos ? bytes.size() : end;
+  if (bytes.find('\0') < size) {
+    return true;
+  }
+  return end != std::string::npos && bytes.find_first_not_of("\r\n", end + 1) != std::string::npos;
+}

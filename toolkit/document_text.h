@@ -18,3 +18,8 @@
 // An empty file (or one starting with 0x1A) gives "". The result never holds a zero byte, and
 // text that already has CR LF after every line comes back unchanged.
 std::string DocumentTextFromFileBytes(const std::string& bytes);
+
+// True when loading `bytes` leaves out more than line-break bytes and a final Ctrl+Z: the file
+// holds a zero byte before its first Ctrl+Z, or anything but CR and LF after it. Saving such a
+// document writes a shorter file than the one opened, so the user is told once after loading.
+bool DecodingLeavesOutBytes(const std::string& bytes);

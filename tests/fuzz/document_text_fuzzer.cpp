@@ -1,6 +1,7 @@
 // The file-reading rules on any bytes, against a second, line-by-line reading of the same rules:
 // the text has no zero byte and no Ctrl+Z, every LF comes as CR LF, the last line is ended too,
-// and reading the text again as a file gives it back unchanged.
+// and reading the text again as a file gives it back unchanged; the warning after loading comes
+// exactly when the text lost a byte that was neither a line break nor the Ctrl+Z ending the file.
 #include "document_text.h"
 #include "fuzz_checks.h"
 
@@ -24,6 +25,12 @@ std::string ReadLineByLine(const std::string& bytes) {
   return text;
 }
 
+std::size_t CountWithoutBreaks(const std::string& s) {
+  std::size_t count = 0;
+  for (char c : s) count += c != '\r' && c != '\n';
+  return count;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -43,5 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzCheck(text == ReadLineByLine(bytes), "the text follows the line rules",
             detail + ", line by line " + Visible(ReadLineByLine(bytes)));
   FuzzCheck(DocumentTextFromFileBytes(text) == text, "a saved text reopens unchanged", detail);
+  const std::size_t meant =
+      CountWithoutBreaks(bytes) - (bytes.find('\x1A') != std::string::npos ? 1 : 0);
+  FuzzCheck(DecodingLeavesOutBytes(bytes) == (CountWithoutBreaks(text) < meant),
+            "the warning comes exactly when a byte is left out", detail);
   return 0;
 }

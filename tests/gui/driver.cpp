@@ -74,8 +74,9 @@ std::string Quoted(const std::string& text) {
 
 }  // namespace
 
-PROCESS_INFORMATION LaunchPolver() {
+PROCESS_INFORMATION LaunchPolver(const std::string& arguments) {
   std::string command = "\"" + WindowsPath(EnvironmentValue("POLVER_EXE", "polver.exe")) + "\"";
+  if (!arguments.empty()) command += " " + arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -86,9 +87,9 @@ PROCESS_INFORMATION LaunchPolver() {
   return process;
 }
 
-Polver StartPolver() {
+Polver StartPolver(const std::string& arguments) {
   Polver polver;
-  polver.process = LaunchPolver();
+  polver.process = LaunchPolver(arguments);
   polver.main = WaitForWindow(polver.process.dwProcessId, "Polver", nullptr, 30000);
   if (polver.main == nullptr) {
     ADD_FAILURE() << "the main window did not appear";

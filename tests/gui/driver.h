@@ -17,10 +17,11 @@ struct Polver {
 
 // Starts polver.exe (path from the POLVER_EXE environment variable) and waits until its main window
 // is visible, has its editor and answers messages. Fails the current test when it does not.
-Polver StartPolver();
+// `arguments` is the rest of its command line (a document to open).
+Polver StartPolver(const std::string& arguments = "");
 
 // Starts a copy without waiting for any window of its own.
-PROCESS_INFORMATION LaunchPolver();
+PROCESS_INFORMATION LaunchPolver(const std::string& arguments = "");
 
 // Ends the copy however it stands (any open dialog or message box goes with it).
 void StopPolver(Polver& polver);

@@ -90,4 +90,32 @@ TEST(DocumentText, ManyLinesKeepTheirOrderAndBytes) {
   EXPECT_EQ(DocumentTextFromFileBytes(file), expected);
 }
 
+// The warning after loading must come exactly when the loaded text lost a byte that was not a line
+// break or the one Ctrl+Z that ends the file: counted here without the reading rules themselves.
+TEST(DocumentText, WarnsExactlyWhenLoadingLeavesOutBytes) {
+  const auto withoutBreaks = [](const std::string& s) {
+    std::size_t count = 0;
+    for (char c : s) count += c != '\r' && c != '\n';
+    return count;
+  };
+  const char alphabet[] = {'a', '\0', '\x1A', '\r', '\n'};
+  unsigned seed = 12345;
+  for (int round = 0; round < 20000; ++round) {
+    std::string file;
+    seed = seed * 1103515245u + 12345u;
+    const int length = static_cast<int>((seed >> 16) % 9);
+    for (int i = 0; i < length; ++i) {
+      seed = seed * 1103515245u + 12345u;
+      file += alphabet[(seed >> 16) % 5];
+    }
+    SCOPED_TRACE(::testing::PrintToString(file));
+    const std::size_t kept = withoutBreaks(DocumentTextFromFileBytes(file));
+    const std::size_t meant = withoutBreaks(file) - (file.find('\x1A') != std::string::npos);
+    EXPECT_EQ(DecodingLeavesOutBytes(file), kept < meant);
+  }
+  EXPECT_FALSE(DecodingLeavesOutBytes("old file\r\n\x1A"));
+  EXPECT_TRUE(DecodingLeavesOutBytes(std::string("a\0b\r\n", 5)));
+  EXPECT_TRUE(DecodingLeavesOutBytes("a\x1A\r\nmore"));
+}
+
 }  // namespace
