@@ -187,4 +187,8 @@ TEST_F(PolverTest, PointListOnTraceConnecting) {
   CheckPointList(polver, kTraceConnecting, CMD_TRACE_CONNECTING, element,
                  "S1 -0.5 80\r\nS2\t-3\t120\r\nfar -2 300\r\nS4 no 1\r\n", true,
                  "point-list-trace-connecting");
+  // The table in the editor, for the README's picture.
+  SendMessageA(polver.editor, EM_SETSEL, 0, 0);
+  SendMessageA(polver.editor, EM_SCROLLCARET, 0, 0);
+  SaveScreenshot("point-list-table");
 }
