@@ -32,6 +32,9 @@ void RegisterMainClass(HINSTANCE instance) {
   RegisterClassA(&windowClass);
 }
 
+// The editor's tab stop, in dialog template units (a quarter of an average character).
+constexpr int kEditorTabStop = 56;
+
 void CreateMainWindowAndEditor(HINSTANCE instance) {
   AppState& app = App();
   app.MainWindow =
@@ -47,6 +50,11 @@ void CreateMainWindowAndEditor(HINSTANCE instance) {
   // The platform's default limit (30,000 characters under some systems) would silently drop text.
   SendMessageA(app.Editor, EM_SETLIMITTEXT, 0, 0);
   DragAcceptFiles(app.MainWindow, TRUE);
+  // Point-list tables put one TAB between columns: stops wide enough for a coordinate with four
+  // decimals keep ordinary values in line. ES_NOHIDESEL above keeps the selected point lines
+  // visible while a Trace dialog has the focus.
+  int tabStop = kEditorTabStop;
+  SendMessageA(app.Editor, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
 }
 
 // The keyboard shortcuts belong to the main window and its editor; the modeless Find dialog gets

@@ -17,12 +17,13 @@ constexpr const char* kOpenFileCaption = "Open File";
 constexpr const char* kSaveFileCaption = "Save File";
 constexpr const char* kOpenCaption = "Open";
 constexpr const char* kBytesLeftOut =
-    "This file holds bytes that a text document cannot keep (a zero byte or Ctrl+Z). Saving it "
-    "will "
-    "leave them out.";
+    "This file holds bytes that a text document cannot keep (a zero byte or Ctrl+Z). "
+    "Saving it will leave them out.";
 // "<count>" + kSeveralDropped + the first file's path
 constexpr const char* kSeveralDropped =
     " files were dropped. Polver holds one document at a time and opens the first of them:\n";
 constexpr const char* kFindCaption = "Polver";
 constexpr const char* kCannotFind = "Cannot find ";  // followed by the text in double quotes
+constexpr const char* kPointListCaption = "Point list";
+constexpr const char* kSelectPointLines = "Select the point lines in the editor first.";
 }  // namespace Messages

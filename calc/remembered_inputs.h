@@ -28,9 +28,10 @@ enum RememberedName { PzName, RpName, RememberedNameCount };
 struct RememberedInputs {
   double Number[RememberedNumberCount];
   std::string Name[RememberedNameCount];
+  bool XBeforeY;  // point lists read and write X before Y (the Trace dialogs' check box)
 };
 
-// The values at program start: every number 0 except B_rl (0.76), every name empty.
+// The values at program start: every number 0 except B_rl (0.76), every name empty, Y before X.
 RememberedInputs InitialInputs();
 
 // The one record that lives for the whole run.

@@ -123,5 +123,10 @@
 #define IDC_PKNSK            1168
 #define IDC_LABEL_C          1169
 #define IDC_C                1170
+/* Trace dialogs: the point list group */
+#define IDC_LIST_PK_D        1201
+#define IDC_SET_OUT          1202
+#define IDC_X_BEFORE_Y       1203
+#define IDC_GROUP_POINT_LIST 1204
 
 #endif
