@@ -113,7 +113,8 @@ Alignment BuildAlignment(const std::vector<AlignmentVertex>& vertices, double PK
   a.curves.assign(n, VertexCurve{});
   for (size_t i = 1; i + 1 < n; ++i) {
     a.curves[i] = CurveAt(vertices[i], a.directions[i - 1], a.directions[i]);
-    if (a.curves[i].K0 < 0) problems.push_back("!Vertex " + vertices[i].name + ": the spirals overlap!");
+    if (a.curves[i].K0 < 0)
+      problems.push_back("!Vertex " + vertices[i].name + ": the spirals overlap!");
   }
   if (!problems.empty()) return a;
   for (size_t i = 0; i + 1 < n; ++i) {
@@ -173,8 +174,7 @@ Station ProjectOntoSpiral(PlanePoint P, PlanePoint origin, PlanePoint u, double 
 
 // The spiral point at arc length l with offset e towards the centre's side, in the frame of a
 // spiral from origin along u turning to the side `side`.
-PlanePoint SpiralPoint(PlanePoint origin, PlanePoint u, double side, double l, double e,
-                       double C) {
+PlanePoint SpiralPoint(PlanePoint origin, PlanePoint u, double side, double l, double e, double C) {
   const double phi = ClothoidAngle(l, C);
   const double x = ClothoidX(l, C) - e * std::sin(phi);
   const double y = ClothoidY(l, C) + e * std::cos(phi);
@@ -261,8 +261,7 @@ std::string ElementName(const Alignment& a, int element) {
   const AlignmentElement& e = a.elements[static_cast<size_t>(element)];
   const size_t v = static_cast<size_t>(e.vertex);
   switch (e.kind) {
-    case StraightElement:
-      return "straight " + a.vertices[v].name + "-" + a.vertices[v + 1].name;
+    case StraightElement: return "straight " + a.vertices[v].name + "-" + a.vertices[v + 1].name;
     case EntrySpiralElement: return a.vertices[v].name + " entry spiral";
     case ArcElement: return a.vertices[v].name + " curve";
     case ExitSpiralElement: return a.vertices[v].name + " exit spiral";

@@ -1,0 +1,39 @@
+// Trace Alignment, the reports: reading the vertex lines, the curve table and main points that
+// CALC appends, and the blocks of "List PK, d" and "Set out" over the editor's selected lines.
+// Every block starts with CR LF and every line ends with CR LF; each is appended in one piece.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "alignment.h"
+
+// What the dialog holds: the PK start and vertices texts as typed, and the "X before Y" setting.
+struct AlignmentTexts {
+  std::string PKstart;
+  std::string vertices;
+  bool xBeforeY = false;
+};
+
+// The vertices read from the dialog's texts: the echo of every non-blank vertex line as typed,
+// and, when no problem was found, the built alignment.
+struct AlignmentReading {
+  std::vector<std::string> echo;
+  std::vector<std::string> problems;  // report lines, the first kind found only
+  Alignment alignment;
+};
+
+// Vertex lines: "name Y X [R L]" (X Y with xBeforeY) by the point-list field rules; R and L on
+// every vertex but the two ends. The problems of reading come first (lines not read, then inner
+// vertices without R and L), then those of building the alignment.
+AlignmentReading ReadAlignment(const AlignmentTexts& texts);
+
+// CALC: the echo, the curve table (Vertex, Angle, R, L, T, K, D, PK), the main points with
+// their chainages and coordinates, and the length and number of curves.
+std::string AlignmentCalcBlock(const AlignmentTexts& texts);
+
+// "List PK, d": chainage, offset and element of every point line of the selection.
+std::string AlignmentListBlock(const AlignmentTexts& texts, const std::string& selection);
+
+// "Set out": coordinates and element of every "name PK d" line of the selection.
+std::string AlignmentSetOutBlock(const AlignmentTexts& texts, const std::string& selection);
