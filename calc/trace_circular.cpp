@@ -12,6 +12,8 @@
 //   Dpz (d_pz)    Rpz - R + z + q: positive for a point farther from the centre than R
 #include "trace_circular.h"
 
+#include <cmath>
+
 #include "geometry.h"
 #include "report.h"
 #include "resource.h"
@@ -39,6 +41,8 @@ const CalculatorSpec kTraceCircular = {
     {IDC_PK_PZ, IDC_D_PZ},
 };
 
+const char* const kOutsideCircular = "!Point outside of circular crooked!";
+
 namespace {
 // A difference of two direction angles (each 0 to 2 pi) brought above -pi and up to +pi; each
 // test is made once, so exactly -pi and +pi both give +pi.
@@ -49,51 +53,95 @@ double NormalisedAngle(double difference) {
 }
 }  // namespace
 
+CircularTrace MakeCircularTrace(const RememberedInputs& inputs) {
+  const double* n = inputs.Number;
+  CircularTrace t;
+  t.PK0 = n[FirstPK];
+  t.PKn = n[SecondPK];
+  t.Yck = n[CentreY], t.Xck = n[CentreX], t.R = n[Radius];
+  t.z = n[CorrectionZ], t.q = n[CorrectionQ];
+  const double Y0 = n[FirstY], X0 = n[FirstX], Yn = n[SecondY], Xn = n[SecondX];
+  t.Ankk = DirAngle(Y0 - t.Yck, X0 - t.Xck);
+  t.Rnkk = Distance(Y0 - t.Yck, X0 - t.Xck);
+  t.Akkk = DirAngle(Yn - t.Yck, Xn - t.Xck);
+  t.Rkkk = Distance(Yn - t.Yck, Xn - t.Xck);
+  t.Beta = NormalisedAngle(t.Akkk - t.Ankk);
+  t.turnSign = t.Beta >= 0 ? 1.0 : -1.0;
+  t.Lkk = t.turnSign * t.R * t.Beta;
+  return t;
+}
+
+std::string CircularTraceLines(const CircularTrace& t) {
+  std::string lines;
+  lines += ReportLine("Ankk=" + AngleText(t.Ankk) + "   Rnkk=" + LengthText(t.Rnkk));
+  lines += ReportLine("Akkk=" + AngleText(t.Akkk) + "   Rkkk=" + LengthText(t.Rkkk));
+  lines += ReportLine("Beta=" + AngleText(t.Beta) + "   Lkk=" + LengthText(t.Lkk));
+  return lines;
+}
+
 // The curve is the shorter arc from NK to KK about the centre; PZ is on it when its direction
 // from the centre lies within Beta of both ends (ends included). Chainage runs from NK towards KK
-// whatever the order of PK_nk and PK_kk. A point outside gets 0 for both outputs. R = 0 gives
-// Lkk 0 and PK_pz the mean of the two chainages; nothing here divides.
-CalcOutcome ComputeTraceCircular(RememberedInputs& inputs) {
-  const double* n = inputs.Number;
-  const double PK0 = n[FirstPK], Y0 = n[FirstY], X0 = n[FirstX];
-  const double PKn = n[SecondPK], Yn = n[SecondY], Xn = n[SecondX];
-  const double Yck = n[CentreY], Xck = n[CentreX], R = n[Radius];
-  const double z = n[CorrectionZ], q = n[CorrectionQ];
-  const double Ypz = n[PzY], Xpz = n[PzX];
+// whatever the order of PK_nk and PK_kk. R = 0 gives Lkk 0 and PK_pz the mean of the two
+// chainages; nothing here divides.
+CircularPoint LocateOnCircularTrace(const CircularTrace& t, double Ypz, double Xpz) {
+  CircularPoint p;
+  p.Apz = DirAngle(Ypz - t.Yck, Xpz - t.Xck);
+  p.Rpz = Distance(Ypz - t.Yck, Xpz - t.Xck);
+  const double b1 = NormalisedAngle(p.Apz - t.Ankk);
+  const double b2 = NormalisedAngle(p.Apz - t.Akkk);
+  p.outside = Absolute(t.Beta) < Absolute(b1) || Absolute(t.Beta) < Absolute(b2);
+  p.PKpz1 = t.PK0 + t.turnSign * t.R * b1;
+  p.PKpz2 = t.PKn + t.turnSign * t.R * b2;
+  p.Dpz = ((p.Rpz - t.R) + t.z) + t.q;
+  return p;
+}
 
-  const double Ankk = DirAngle(Y0 - Yck, X0 - Xck);
-  const double Rnkk = Distance(Y0 - Yck, X0 - Xck);
-  const double Akkk = DirAngle(Yn - Yck, Xn - Xck);
-  const double Rkkk = Distance(Yn - Yck, Xn - Xck);
-  const double Beta = NormalisedAngle(Akkk - Ankk);
-  const double turnSign = Beta >= 0 ? 1.0 : -1.0;
-  const double Lkk = turnSign * R * Beta;
+Station CircularStation(const CircularTrace& trace, double Y, double X) {
+  const CircularPoint p = LocateOnCircularTrace(trace, Y, X);
+  Station station;
+  if (p.outside) {
+    station.warning = kOutsideCircular;
+  } else {
+    station.PK = (p.PKpz1 + p.PKpz2) / 2;
+    station.d = p.Dpz;
+  }
+  return station;
+}
+
+// PK_pz is the mean of PK0 + s R b and PKn + s R (b - Beta), which solves for the angle b turned
+// from NK. R = 0 makes b infinite or NaN: outside.
+SetOutPoint SetOutOnCircularTrace(const CircularTrace& t, double PK, double d) {
+  SetOutPoint point;
+  const double b = t.turnSign * (PK - (t.PK0 + t.PKn - t.Lkk) / 2) / t.R;
+  const bool onArc = t.Beta >= 0 ? (b >= 0 && b <= t.Beta) : (b <= 0 && b >= t.Beta);
+  if (!onArc) {
+    point.warning = kOutsideCircular;
+    return point;
+  }
+  const double Apz = t.Ankk + b;
+  const double Rpz = t.R + d - t.z - t.q;
+  point.Y = t.Yck + Rpz * std::sin(Apz);
+  point.X = t.Xck + Rpz * std::cos(Apz);
+  return point;
+}
+
+// A point outside gets 0 for both outputs.
+CalcOutcome ComputeTraceCircular(RememberedInputs& inputs) {
+  const CircularTrace trace = MakeCircularTrace(inputs);
 
   CalcOutcome outcome;
-  std::string curve;
-  curve += ReportLine("Ankk=" + AngleText(Ankk) + "   Rnkk=" + LengthText(Rnkk));
-  curve += ReportLine("Akkk=" + AngleText(Akkk) + "   Rkkk=" + LengthText(Rkkk));
-  curve += ReportLine("Beta=" + AngleText(Beta) + "   Lkk=" + LengthText(Lkk));
-  curve += kReportLineEnd;
-  outcome.blocksBeforeOutputs.push_back(curve);
+  outcome.blocksBeforeOutputs.push_back(CircularTraceLines(trace) + kReportLineEnd);
 
-  const double Apz = DirAngle(Ypz - Yck, Xpz - Xck);
-  const double Rpz = Distance(Ypz - Yck, Xpz - Xck);
-  const double b1 = NormalisedAngle(Apz - Ankk);
-  const double b2 = NormalisedAngle(Apz - Akkk);
-  const bool outside = Absolute(Beta) < Absolute(b1) || Absolute(Beta) < Absolute(b2);
-
-  std::string point = ReportLine("Apz=" + AngleText(Apz) + "   Rpz=" + LengthText(Rpz));
-  if (outside) {
-    outcome.outputs = {0.0, 0.0};
-    point += ReportLine("!Point outside of circular crooked!");
+  const double Ypz = inputs.Number[PzY], Xpz = inputs.Number[PzX];
+  const CircularPoint p = LocateOnCircularTrace(trace, Ypz, Xpz);
+  const Station station = CircularStation(trace, Ypz, Xpz);
+  outcome.outputs = {station.PK, station.d};
+  std::string point = ReportLine("Apz=" + AngleText(p.Apz) + "   Rpz=" + LengthText(p.Rpz));
+  if (p.outside) {
+    point += ReportLine(kOutsideCircular);
   } else {
-    const double PKpz1 = PK0 + turnSign * R * b1;
-    const double PKpz2 = PKn + turnSign * R * b2;
-    const double Dpz = ((Rpz - R) + z) + q;
-    outcome.outputs = {(PKpz1 + PKpz2) / 2, Dpz};
-    point += ReportLine("PKpz1=" + LengthText(PKpz1) + "   Dpz=" + LengthText(Dpz));
-    point += ReportLine("PKpz2=" + LengthText(PKpz2));
+    point += ReportLine("PKpz1=" + LengthText(p.PKpz1) + "   Dpz=" + LengthText(p.Dpz));
+    point += ReportLine("PKpz2=" + LengthText(p.PKpz2));
   }
   point += kReportLineEnd;
   outcome.blocksAfterOutputs.push_back(point);

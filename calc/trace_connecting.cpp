@@ -51,6 +51,9 @@ const CalculatorSpec kTraceConnecting = {
     {IDC_PK_PZ, IDC_D_PZ},
 };
 
+const char* const kOutsideConnecting = "!Point outside of connecting crooked!";
+const char* const kFootPointNotFound = "!Foot point not found!";
+
 namespace {
 struct FootPoint {
   bool found;
@@ -83,82 +86,134 @@ FootPoint FindFootPoint(double xpz, double ypz, double C) {
 
 // The straight runs from the line point towards NKK; the centre's side of it (side sign +1 for
 // right, also when the centre is on the line) decides the spiral frame's y. The chainage sign
-// says whether chainage grows towards NKK. Degenerate input (line point at NKK, L_sk 0) makes
-// (x)pz NaN and PZ is reported outside; R_kk 0 makes the iteration give up at once.
-CalcOutcome ComputeTraceConnecting(RememberedInputs& inputs) {
-  double* n = inputs.Number;
+// says whether chainage grows towards NKK.
+ConnectingTrace MakeConnectingTrace(const RememberedInputs& inputs) {
+  const double* n = inputs.Number;
   const double PK_l = n[LinePK], Y_l = n[LineY], X_l = n[LineX];
-  const double PK_nkk = n[FirstPK], Y_nkk = n[FirstY], X_nkk = n[FirstX];
-  const double Yck = n[CentreY], Xck = n[CentreX];
-  const double R_kk = n[Radius], L_sk = n[TransitionLength], q = n[CorrectionQ];
-  const double Ypz = n[PzY], Xpz = n[PzX];
+  const double PK_nkk = n[FirstPK];
+  const double Yck = n[CentreY], Xck = n[CentreX], R_kk = n[Radius];
+  ConnectingTrace t;
+  t.Y_nkk = n[FirstY], t.X_nkk = n[FirstX];
+  t.L_sk = n[TransitionLength], t.q = n[CorrectionQ];
 
   // The straight.
-  const double dY = Y_nkk - Y_l, dX = X_nkk - X_l;
-  const double Lpk = Distance(dY, dX);
-  const double sinA = dY / Lpk;
-  const double cosA = dX / Lpk;
-  const double Apk = DirAngle(dY, dX);
-  const double chainageSign = Sign(PK_nkk - PK_l);
+  const double dY = t.Y_nkk - Y_l, dX = t.X_nkk - X_l;
+  t.Lpk = Distance(dY, dX);
+  t.sinA = dY / t.Lpk;
+  t.cosA = dX / t.Lpk;
+  t.Apk = DirAngle(dY, dX);
+  t.chainageSign = Sign(PK_nkk - PK_l);
 
   // The centre's side.
-  const double cY = Yck - Y_nkk, cX = Xck - X_nkk;
-  const double Rk = Distance(cY, cX);
-  const double sideSign = Sign(CrossProduct(cY, cX, sinA, cosA));
+  const double cY = Yck - t.Y_nkk, cX = Xck - t.X_nkk;
+  t.Rk = Distance(cY, cX);
+  t.sideSign = Sign(CrossProduct(cY, cX, t.sinA, t.cosA));
 
   // The spiral's elements.
-  const double C = R_kk * L_sk;
-  const double a = SpiralLeadA(L_sk, C);
-  const double a1 = SpiralTailA1(L_sk, C);
-  const double X_ksk = ClothoidX(L_sk, C);
-  const double Y_ksk = ClothoidY(L_sk, C);
-  const double Z = SpiralShiftZ(L_sk, C);
-  const double FI = ClothoidAngle(L_sk, C);
-  const double PKnsk = PK_nkk - chainageSign * a;
-  const double PKksk = chainageSign * L_sk + PKnsk;
-  n[TransitionStartPK] = PKnsk;
-  n[SpiralParameter] = C;
+  t.C = R_kk * t.L_sk;
+  t.a = SpiralLeadA(t.L_sk, t.C);
+  t.a1 = SpiralTailA1(t.L_sk, t.C);
+  t.X_ksk = ClothoidX(t.L_sk, t.C);
+  t.Y_ksk = ClothoidY(t.L_sk, t.C);
+  t.Z = SpiralShiftZ(t.L_sk, t.C);
+  t.FI = ClothoidAngle(t.L_sk, t.C);
+  t.PKnsk = PK_nkk - t.chainageSign * t.a;
+  t.PKksk = t.chainageSign * t.L_sk + t.PKnsk;
+  return t;
+}
+
+std::string ConnectingTraceLines(const ConnectingTrace& t) {
+  std::string lines;
+  lines += ReportLine("Apk=" + AngleText(t.Apk) + "   Lpk=" + LengthText(t.Lpk));
+  lines += ReportLine("Rk=" + LengthText(t.Rk) + (t.sideSign < 0 ? "   !Left!" : "   !Right!"));
+  lines += ReportLine("C=" + LengthText(t.C));
+  lines += ReportLine("a=" + LengthText(t.a) + "   a1=" + LengthText(t.a1));
+  lines += ReportLine("(X)=" + LengthText(t.X_ksk) + "   (Y)=" + LengthText(t.Y_ksk));
+  lines += ReportLine("(Z)=" + LengthText(t.Z) + "   (FI)=" + AngleText(t.FI));
+  lines += ReportLine("PKnsk=" + LengthText(t.PKnsk) + "   PKksk=" + LengthText(t.PKksk));
+  return lines;
+}
+
+// PZ in the spiral frame, and the normal at KSK that ends the section. Degenerate input (line
+// point at NKK, L_sk 0) makes (x)pz NaN and PZ is outside; R_kk 0 makes the iteration give up at
+// once.
+ConnectingPoint LocateOnConnectingTrace(const ConnectingTrace& t, double Ypz, double Xpz) {
+  ConnectingPoint p = {};
+  const double pY = Ypz - t.Y_nkk, pX = Xpz - t.X_nkk;
+  p.xpz = DotProduct(pY, pX, t.sinA, t.cosA) + t.a;
+  p.ypz = t.sideSign * CrossProduct(pY, pX, t.sinA, t.cosA);
+  p.xlim = (t.Y_ksk - p.ypz) * std::tan(t.FI) + t.X_ksk;
+  p.outside = !(p.xpz >= 0) || p.xpz > p.xlim;  // a NaN (x)pz is outside too
+  if (p.outside) return p;
+  const FootPoint foot = FindFootPoint(p.xpz, p.ypz, t.C);
+  p.found = foot.found;
+  if (!foot.found) return p;
+  p.Lpz = foot.l;
+  p.qpz = t.q * p.Lpz / t.L_sk;
+  p.PKpz = t.chainageSign * p.Lpz + t.PKnsk;
+  p.Dpz = t.sideSign * t.chainageSign * (foot.d - p.qpz);
+  return p;
+}
+
+Station ConnectingStation(const ConnectingTrace& trace, double Y, double X) {
+  const ConnectingPoint p = LocateOnConnectingTrace(trace, Y, X);
+  Station station;
+  if (p.outside) {
+    station.warning = kOutsideConnecting;
+  } else if (!p.found) {
+    station.warning = kFootPointNotFound;
+  } else {
+    station.PK = p.PKpz;
+    station.d = p.Dpz;
+  }
+  return station;
+}
+
+// The arc length l from NSK, the point at distance e along the spiral's normal there (e the
+// frame's offset before the q correction is taken off), then back from the spiral frame to Y, X.
+// The right normal of the straight's unit direction (sinA, cosA) is (cosA, -sinA).
+SetOutPoint SetOutOnConnectingTrace(const ConnectingTrace& t, double PK, double d) {
+  SetOutPoint point;
+  const double l = t.chainageSign * (PK - t.PKnsk);
+  if (!(l >= 0 && l <= t.L_sk)) {
+    point.warning = kOutsideConnecting;
+    return point;
+  }
+  const double phi = ClothoidAngle(l, t.C);
+  const double e = t.sideSign * t.chainageSign * d + t.q * l / t.L_sk;
+  const double x = ClothoidX(l, t.C) - e * std::sin(phi);
+  const double y = ClothoidY(l, t.C) + e * std::cos(phi);
+  const double along = x - t.a;
+  const double across = t.sideSign * y;
+  point.Y = t.Y_nkk + along * t.sinA + across * t.cosA;
+  point.X = t.X_nkk + along * t.cosA - across * t.sinA;
+  return point;
+}
+
+CalcOutcome ComputeTraceConnecting(RememberedInputs& inputs) {
+  const ConnectingTrace trace = MakeConnectingTrace(inputs);
+  inputs.Number[TransitionStartPK] = trace.PKnsk;
+  inputs.Number[SpiralParameter] = trace.C;
 
   CalcOutcome outcome;
-  std::string spiral;
-  spiral += ReportLine("Apk=" + AngleText(Apk) + "   Lpk=" + LengthText(Lpk));
-  spiral += ReportLine("Rk=" + LengthText(Rk) + (sideSign < 0 ? "   !Left!" : "   !Right!"));
-  spiral += ReportLine("C=" + LengthText(C));
-  spiral += ReportLine("a=" + LengthText(a) + "   a1=" + LengthText(a1));
-  spiral += ReportLine("(X)=" + LengthText(X_ksk) + "   (Y)=" + LengthText(Y_ksk));
-  spiral += ReportLine("(Z)=" + LengthText(Z) + "   (FI)=" + AngleText(FI));
-  spiral += ReportLine("PKnsk=" + LengthText(PKnsk) + "   PKksk=" + LengthText(PKksk));
-  spiral += kReportLineEnd;
-  outcome.blocksBeforeOutputs.push_back(spiral);
+  outcome.blocksBeforeOutputs.push_back(ConnectingTraceLines(trace) + kReportLineEnd);
 
-  // PZ in the spiral frame, and the normal at KSK that ends the section.
-  const double pY = Ypz - Y_nkk, pX = Xpz - X_nkk;
-  const double xpz = DotProduct(pY, pX, sinA, cosA) + a;
-  const double ypz = sideSign * CrossProduct(pY, pX, sinA, cosA);
-  const double xlim = (Y_ksk - ypz) * std::tan(FI) + X_ksk;
-
-  std::string point = ReportLine("(x)pz=" + LengthText(xpz) + "   (y)pz=" + LengthText(ypz));
+  const ConnectingPoint p = LocateOnConnectingTrace(trace, inputs.Number[PzY], inputs.Number[PzX]);
+  std::string point = ReportLine("(x)pz=" + LengthText(p.xpz) + "   (y)pz=" + LengthText(p.ypz));
   outcome.outputs = {0.0, 0.0};
-  if (!(xpz >= 0) || xpz > xlim) {  // a NaN (x)pz is outside too
-    point += ReportLine("!Point outside of connecting crooked!");
-    if (xpz < 0) point += ReportLine("(x0)pz = NSK" + LengthText(xpz));
-    if (xlim < xpz) point += ReportLine("(x0)pz = KSK+" + LengthText(xpz - xlim));
+  if (p.outside) {
+    point += ReportLine(kOutsideConnecting);
+    if (p.xpz < 0) point += ReportLine("(x0)pz = NSK" + LengthText(p.xpz));
+    if (p.xlim < p.xpz) point += ReportLine("(x0)pz = KSK+" + LengthText(p.xpz - p.xlim));
+  } else if (!p.found) {
+    point += ReportLine(kFootPointNotFound);
   } else {
-    const FootPoint foot = FindFootPoint(xpz, ypz, C);
-    if (!foot.found) {
-      point += ReportLine("!Foot point not found!");
-    } else {
-      const double Lpz = foot.l;
-      const double qpz = q * Lpz / L_sk;
-      const double PKpz = chainageSign * Lpz + PKnsk;
-      const double Dpz = sideSign * chainageSign * (foot.d - qpz);
-      outcome.outputs = {PKpz, Dpz};
-      point += ReportLine("(x0)pz=" + LengthText(ClothoidX(Lpz, C)) +
-                          "   (y0)pz=" + LengthText(ClothoidY(Lpz, C)));
-      point += ReportLine("Lpz=" + LengthText(Lpz) + "   qpz=" + LengthText(qpz));
-      point += ReportLine("");
-      point += ReportLine("PKpz=" + LengthText(PKpz) + "   Dpz=" + LengthText(Dpz));
-    }
+    outcome.outputs = {p.PKpz, p.Dpz};
+    point += ReportLine("(x0)pz=" + LengthText(ClothoidX(p.Lpz, trace.C)) +
+                        "   (y0)pz=" + LengthText(ClothoidY(p.Lpz, trace.C)));
+    point += ReportLine("Lpz=" + LengthText(p.Lpz) + "   qpz=" + LengthText(p.qpz));
+    point += ReportLine("");
+    point += ReportLine("PKpz=" + LengthText(p.PKpz) + "   Dpz=" + LengthText(p.Dpz));
   }
   point += kReportLineEnd;
   outcome.blocksAfterOutputs.push_back(point);
