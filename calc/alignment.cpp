@@ -159,8 +159,8 @@ namespace {
 // P in the frame of a spiral that starts at origin with unit direction u and turns to the side
 // `side`, projected by the shared foot-point iteration; l is the arc length from origin, d the
 // foot point's distance towards the centre's side.
-Station ProjectOntoSpiral(PlanePoint P, PlanePoint origin, PlanePoint u, double side, double L,
-                          double C) {
+AlignmentStation ProjectOntoSpiral(PlanePoint P, PlanePoint origin, PlanePoint u, double side,
+                                   double L, double C) {
   const PlanePoint p = Minus(P, origin);
   const double x = Dot(p, u);
   const double y = side * Cross(p, u);
@@ -183,10 +183,10 @@ PlanePoint SpiralPoint(PlanePoint origin, PlanePoint u, double side, double l, d
 
 }  // namespace
 
-Station ProjectOntoElement(const Alignment& a, int element, PlanePoint P) {
+AlignmentStation ProjectOntoElement(const Alignment& a, int element, PlanePoint P) {
   const AlignmentElement& e = a.elements[static_cast<size_t>(element)];
   const size_t v = static_cast<size_t>(e.vertex);
-  Station none = {false, 0, 0, element};
+  AlignmentStation none = {false, 0, 0, element};
   switch (e.kind) {
     case StraightElement: {
       const PlanePoint A = a.curves[v].KSK;
@@ -197,13 +197,13 @@ Station ProjectOntoElement(const Alignment& a, int element, PlanePoint P) {
     }
     case EntrySpiralElement: {
       const VertexCurve& c = a.curves[v];
-      Station s = ProjectOntoSpiral(P, c.NSK, a.directions[v - 1], c.s, c.L, c.C);
+      AlignmentStation s = ProjectOntoSpiral(P, c.NSK, a.directions[v - 1], c.s, c.L, c.C);
       if (!s.found) return none;
       return {true, c.PK_NSK + s.PK, c.s * s.d, element};
     }
     case ExitSpiralElement: {
       const VertexCurve& c = a.curves[v];
-      Station s = ProjectOntoSpiral(P, c.KSK, Times(-1, a.directions[v]), -c.s, c.L, c.C);
+      AlignmentStation s = ProjectOntoSpiral(P, c.KSK, Times(-1, a.directions[v]), -c.s, c.L, c.C);
       if (!s.found) return none;
       return {true, c.PK_KSK - s.PK, c.s * s.d, element};
     }
@@ -219,10 +219,10 @@ Station ProjectOntoElement(const Alignment& a, int element, PlanePoint P) {
   return none;
 }
 
-Station ProjectOntoAlignment(const Alignment& a, PlanePoint P) {
-  Station best = {false, 0, 0, -1};
+AlignmentStation ProjectOntoAlignment(const Alignment& a, PlanePoint P) {
+  AlignmentStation best = {false, 0, 0, -1};
   for (size_t i = 0; i < a.elements.size(); ++i) {
-    const Station s = ProjectOntoElement(a, static_cast<int>(i), P);
+    const AlignmentStation s = ProjectOntoElement(a, static_cast<int>(i), P);
     if (s.found && (!best.found || Absolute(s.d) < Absolute(best.d))) best = s;
   }
   return best;

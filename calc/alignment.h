@@ -64,17 +64,17 @@ Alignment BuildAlignment(const std::vector<AlignmentVertex>& vertices, double PK
                          std::vector<std::string>& problems);
 
 // The chainage and offset of P on one element, when P projects onto it.
-struct Station {
+struct AlignmentStation {
   bool found;
   double PK;
   double d;
   int element;  // index into Alignment::elements
 };
-Station ProjectOntoElement(const Alignment& alignment, int element, PlanePoint P);
+AlignmentStation ProjectOntoElement(const Alignment& alignment, int element, PlanePoint P);
 
 // Of the elements on which P projects, the one with the smallest |d| (the earlier on a tie);
 // found false when P projects onto none.
-Station ProjectOntoAlignment(const Alignment& alignment, PlanePoint P);
+AlignmentStation ProjectOntoAlignment(const Alignment& alignment, PlanePoint P);
 
 // The point at chainage PK and offset d, computed on the given element (whatever its range).
 PlanePoint SetOutOnElement(const Alignment& alignment, int element, double PK, double d);

@@ -4,6 +4,7 @@
 #include "geometry.h"
 #include "number_text.h"
 #include "point_lines.h"
+#include "point_list.h"
 #include "report.h"
 
 namespace {
@@ -117,13 +118,11 @@ std::string AlignmentCalcBlock(const AlignmentTexts& texts) {
 
 namespace {
 
-enum PointListKind { ListStations, SetOutPoints };
-
 // The table, "Not read" lines and summary of a point list against the alignment.
-std::string PointListBlock(PointListKind kind, const AlignmentTexts& texts,
-                           const std::string& selection) {
+std::string AlignmentPointList(PointListAction action, const AlignmentTexts& texts,
+                               const std::string& selection) {
   const AlignmentReading reading = ReadAlignment(texts);
-  const bool list = kind == ListStations;
+  const bool list = action == ListStations;
   std::string block =
       BlockHead(std::string(kTitle) + (list ? ": point list" : ": setting out"), texts, reading);
   if (!reading.problems.empty()) {
@@ -149,7 +148,7 @@ std::string PointListBlock(PointListKind kind, const AlignmentTexts& texts,
       const PlanePoint P = texts.xBeforeY ? PlanePoint{point.second, point.first}
                                           : PlanePoint{point.first, point.second};
       row += CoordinateColumns(P, texts.xBeforeY) + kTab;
-      const Station station = ProjectOntoAlignment(a, P);
+      const AlignmentStation station = ProjectOntoAlignment(a, P);
       if (station.found) {
         row += LengthText(station.PK) + kTab + LengthText(station.d) + kTab +
                ElementName(a, station.element);
@@ -181,9 +180,9 @@ std::string PointListBlock(PointListKind kind, const AlignmentTexts& texts,
 }  // namespace
 
 std::string AlignmentListBlock(const AlignmentTexts& texts, const std::string& selection) {
-  return PointListBlock(ListStations, texts, selection);
+  return AlignmentPointList(ListStations, texts, selection);
 }
 
 std::string AlignmentSetOutBlock(const AlignmentTexts& texts, const std::string& selection) {
-  return PointListBlock(SetOutPoints, texts, selection);
+  return AlignmentPointList(SetOutStations, texts, selection);
 }

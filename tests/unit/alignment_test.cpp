@@ -158,7 +158,7 @@ TEST(TraceAlignment, SetOutThenStationRoundTrip) {
       const double d = 10 * (unit(random) - 0.5);
       const int element = ElementAtChainage(a, PK);
       ASSERT_GE(element, 0);
-      const Station back = ProjectOntoAlignment(a, SetOutOnElement(a, element, PK, d));
+      const AlignmentStation back = ProjectOntoAlignment(a, SetOutOnElement(a, element, PK, d));
       ASSERT_TRUE(back.found) << ElementName(a, element) << " PK " << PK << " d " << d;
       EXPECT_NEAR(back.PK, PK, 1e-6) << ElementName(a, element);
       EXPECT_NEAR(back.d, d, 1e-6) << ElementName(a, element);
@@ -244,7 +244,7 @@ TEST(TraceAlignment, TraceConnectingAgainstTheShiftConstruction) {
   n[PzY] = P.Y;
   n[PzX] = P.X;
   EXPECT_EQ(LengthText(ComputeTraceConnecting(in).outputs[1]), "-0.0249");
-  const Station station = ProjectOntoAlignment(a, P);
+  const AlignmentStation station = ProjectOntoAlignment(a, P);
   EXPECT_NEAR(station.PK, c.PK_NSK + 80, 1e-6);
   EXPECT_NEAR(station.d, 0, 1e-6);
 }
