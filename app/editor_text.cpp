@@ -14,6 +14,15 @@ void SetText(HWND window, const std::string& text) {
   SetWindowTextA(window, text.c_str());
 }
 
+std::string GetSelectedText(HWND editor) {
+  DWORD start = 0, end = 0;
+  SendMessageA(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  if (end <= start) return std::string();
+  const std::string text = GetText(editor);
+  if (start >= text.size()) return std::string();
+  return text.substr(start, end - start);
+}
+
 // The caret goes to the end first, so the text lands there whatever the user had selected.
 // The keyboard focus is left where it is: moving it to the editor while a calculation dialog is
 // open would send the next keystrokes into the document behind the dialog.

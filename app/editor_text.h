@@ -11,6 +11,9 @@ std::string GetText(HWND window);
 // Replaces the window's text.
 void SetText(HWND window, const std::string& text);
 
+// The text selected in an edit control ("" when nothing is selected).
+std::string GetSelectedText(HWND editor);
+
 // Adds text at the very end of an edit control, whatever was selected, and scrolls to it.
 // The keyboard focus is given back to the window that had it, so keys typed into an open
 // dialog never reach the editor.

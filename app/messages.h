@@ -15,4 +15,6 @@ constexpr const char* kSaveFailed = "File Save failed.";
 constexpr const char* kCantOpenFile = "Can't open file ";  // followed by the path
 constexpr const char* kOpenFileCaption = "Open File";
 constexpr const char* kSaveFileCaption = "Save File";
+constexpr const char* kPointListCaption = "Point list";
+constexpr const char* kSelectPointLines = "Select the point lines in the editor first.";
 }  // namespace Messages

@@ -46,6 +46,17 @@ std::string CoordinateHeader(bool xBeforeY) {
 
 }  // namespace
 
+AlignmentTexts OpeningAlignmentTexts(const RememberedInputs& inputs) {
+  return {NumToText(inputs.Number[AlignmentStartPK]), inputs.Name[AlignmentVertices],
+          inputs.XBeforeY};
+}
+
+void RememberAlignmentTexts(const AlignmentTexts& texts, RememberedInputs& inputs) {
+  inputs.Number[AlignmentStartPK] = TextToNum(texts.PKstart);
+  inputs.Name[AlignmentVertices] = texts.vertices;
+  inputs.XBeforeY = texts.xBeforeY;
+}
+
 AlignmentReading ReadAlignment(const AlignmentTexts& texts) {
   AlignmentReading reading;
   std::vector<AlignmentVertex> vertices;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "alignment.h"
+#include "remembered_inputs.h"
 
 // What the dialog holds: the PK start and vertices texts as typed, and the "X before Y" setting.
 struct AlignmentTexts {
@@ -14,6 +15,14 @@ struct AlignmentTexts {
   std::string vertices;
   bool xBeforeY = false;
 };
+
+// The texts the dialog shows when it opens: NumToText of the remembered PK start (" 0" at first),
+// the vertex lines as last typed, the shared "X before Y".
+AlignmentTexts OpeningAlignmentTexts(const RememberedInputs& inputs);
+
+// Remembers what the dialog holds: PK start through TextToNum, the vertex lines as typed and
+// "X before Y" (shared with the Trace dialogs).
+void RememberAlignmentTexts(const AlignmentTexts& texts, RememberedInputs& inputs);
 
 // The vertices read from the dialog's texts: the echo of every non-blank vertex line as typed,
 // and, when no problem was found, the built alignment.

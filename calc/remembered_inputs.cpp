@@ -11,6 +11,7 @@ RememberedInputs InitialInputs() {
   RememberedInputs inputs;
   for (double& number : inputs.Number) number = 0.0;
   inputs.Number[RailBase] = kInitialRailBase;
+  inputs.XBeforeY = false;
   return inputs;  // the names start empty
 }
 

@@ -18,19 +18,21 @@ enum RememberedNumber {
   RailBase,                         // B_rl
   TransitionStartPK,                // PKnsk, also written by Trace Connecting
   SpiralParameter,                  // C, also written by Trace Connecting
+  AlignmentStartPK,                 // PK start of Trace Alignment
   RememberedNumberCount
 };
 // clang-format on
 
-// One remembered text per point-name field.
-enum RememberedName { PzName, RpName, RememberedNameCount };
+// One remembered text per point-name field, and Trace Alignment's vertex lines as typed.
+enum RememberedName { PzName, RpName, AlignmentVertices, RememberedNameCount };
 
 struct RememberedInputs {
   double Number[RememberedNumberCount];
   std::string Name[RememberedNameCount];
+  bool XBeforeY;  // point lists read and write X before Y (the Trace dialogs' check box)
 };
 
-// The values at program start: every number 0 except B_rl (0.76), every name empty.
+// The values at program start: every number 0 except B_rl (0.76), every name empty, Y before X.
 RememberedInputs InitialInputs();
 
 // The one record that lives for the whole run.
