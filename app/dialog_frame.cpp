@@ -5,12 +5,20 @@
 
 #include "app_state.h"
 #include "editor_text.h"
+#include "messages.h"
+#include "point_lines.h"
 #include "report.h"
+#include "resource.h"
+#include "wait_cursor.h"
 #include "window_placement.h"
 
 void FrameOpen(HWND dialog, const CalculatorSpec& calculator) {
   for (const InputField& field : calculator.inputs) {
     SetText(GetDlgItem(dialog, field.controlId), OpeningText(field, Remembered()));
+  }
+  // The Trace dialogs' "X before Y", shared by the three of them for the run.
+  if (GetDlgItem(dialog, IDC_X_BEFORE_Y)) {
+    CheckDlgButton(dialog, IDC_X_BEFORE_Y, Remembered().XBeforeY ? BST_CHECKED : BST_UNCHECKED);
   }
   CenterWindow(dialog);
 }
@@ -37,6 +45,26 @@ void FrameShowOutcome(HWND dialog, const CalculatorSpec& calculator, const std::
   AppendText(App().Editor, report);
 }
 
+void FramePointList(HWND dialog, const CalculatorSpec& calculator, PointListAction action) {
+  const std::vector<std::string> lines = NonBlankLines(GetSelectedText(App().Editor));
+  if (lines.empty()) {
+    MessageBoxA(dialog, Messages::kSelectPointLines, Messages::kPointListCaption,
+                MB_OK | MB_ICONINFORMATION);
+  } else {
+    WaitCursor wait;
+    std::vector<std::string> texts;
+    texts.reserve(calculator.inputs.size());
+    for (const InputField& field : calculator.inputs) {
+      texts.push_back(IsPointField(field) ? std::string()
+                                          : GetText(GetDlgItem(dialog, field.controlId)));
+    }
+    AppendText(App().Editor, PointListBlock(calculator, texts, Remembered(), action,
+                                            Remembered().XBeforeY, lines));
+  }
+  // The pressed button would stay the default one; Enter means CALC in these dialogs.
+  SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_CALC)), TRUE);
+}
+
 bool FrameHandle(HWND dialog, UINT message, WPARAM wParam, const CalculatorSpec& calculator) {
   switch (message) {
     case WM_INITDIALOG: FrameOpen(dialog, calculator); return false;
@@ -44,6 +72,11 @@ bool FrameHandle(HWND dialog, UINT message, WPARAM wParam, const CalculatorSpec&
     case WM_COMMAND:
       if (wParam == IDOK) return true;
       if (wParam == IDCANCEL) EndDialog(dialog, 0);
+      if (wParam == IDC_LIST_PK_D) FramePointList(dialog, calculator, ListStations);
+      if (wParam == IDC_SET_OUT) FramePointList(dialog, calculator, SetOutStations);
+      if (wParam == IDC_X_BEFORE_Y) {
+        Remembered().XBeforeY = IsDlgButtonChecked(dialog, IDC_X_BEFORE_Y) == BST_CHECKED;
+      }
       return false;
     case WM_CLOSE: EndDialog(dialog, 0); return false;
     default: return false;

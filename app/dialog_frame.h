@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calculator.h"
+#include "point_list.h"
 
 // WM_INITDIALOG: fill the input fields from the remembered values, leave the outputs empty, centre.
 void FrameOpen(HWND dialog, const CalculatorSpec& calculator);
@@ -21,6 +22,12 @@ std::string FrameReadInputs(HWND dialog, const CalculatorSpec& calculator);
 void FrameShowOutcome(HWND dialog, const CalculatorSpec& calculator, const std::string& inputReport,
                       const CalcOutcome& outcome);
 
-// Handles the messages that every calculation dialog treats alike. Returns true when the message
-// was CALC (command 1), which the caller then computes between the two frame halves above.
+// "List PK, d" or "Set out" of a Trace dialog: reads and remembers the element fields as CALC
+// does (not the point PZ fields), appends the block for the lines selected in the editor in one
+// append, and leaves the output fields alone. Nothing selected: a message box, nothing else.
+void FramePointList(HWND dialog, const CalculatorSpec& calculator, PointListAction action);
+
+// Handles the messages that every calculation dialog treats alike, the point-list buttons too.
+// Returns true when the message was CALC (command 1), which the caller then computes between the
+// two frame halves above.
 bool FrameHandle(HWND dialog, UINT message, WPARAM wParam, const CalculatorSpec& calculator);

@@ -23,6 +23,9 @@ void RegisterMainClass(HINSTANCE instance) {
   RegisterClassA(&windowClass);
 }
 
+// The editor's tab stop, in dialog template units (a quarter of an average character).
+constexpr int kEditorTabStop = 56;
+
 void CreateMainWindowAndEditor(HINSTANCE instance) {
   AppState& app = App();
   app.MainWindow =
@@ -32,11 +35,16 @@ void CreateMainWindowAndEditor(HINSTANCE instance) {
   app.Editor =
       CreateWindowExA(0, "edit", "",
                       WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-                          ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                          ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL,
                       0, 0, 550, 450, app.MainWindow,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_EDITOR)), instance, nullptr);
   // The platform's default limit (30,000 characters under some systems) would silently drop text.
   SendMessageA(app.Editor, EM_SETLIMITTEXT, 0, 0);
+  // Point-list tables put one TAB between columns: stops wide enough for a coordinate with four
+  // decimals keep ordinary values in line. ES_NOHIDESEL above keeps the selected point lines
+  // visible while a Trace dialog has the focus.
+  int tabStop = kEditorTabStop;
+  SendMessageA(app.Editor, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
 }
 
 }  // namespace

@@ -15,6 +15,9 @@ HWND OpenCalculator(const Polver& polver, int command, const CalculatorSpec& cal
 // Writes the texts into the dialog's fields (control id to text).
 void FillFields(HWND dialog, const std::map<int, std::string>& texts);
 
+// Waits until the editor's text is longer than before and has settled; returns what was added.
+std::string WaitForGrowth(HWND editor, size_t before);
+
 // Presses CALC and waits until the editor's text has grown and settled; returns the text that
 // the calculation appended.
 std::string Calculate(const Polver& polver, HWND dialog);

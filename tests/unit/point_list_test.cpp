@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -85,6 +86,40 @@ TEST(PointList, OutsideRowsCarryTheWarning) {
       PointListBlock(kTraceCircular, texts, inputs, SetOutStations, false, NonBlankLines("200 0"));
   EXPECT_NE(setOut.find("\t200.0000\t0.0000\t-\t-\t!Point outside of circular crooked!\r\n"),
             std::string::npos);
+}
+
+// Lines of every kind give rows or "Not read" lines, never anything else, and the element part of
+// the block stays as it is.
+TEST(PointList, BadLinesAreReportedNotGuessed) {
+  const std::string head = Block(kTraceLinear, kLinearTexts, ListStations, false, "");
+  const std::string frame = head.substr(0, head.find("Point\t"));
+  struct Case {
+    const char* what;
+    std::string selection;
+    const char* summary;
+  };
+  const std::vector<Case> cases = {
+      {"binary bytes", std::string("\x01\x02\xff 1 2\r\n\x7f;\x80\0", 13),
+       "Points=1   Outside=0   Not read=1\r\n"},
+      {"a 1 MB line", "P " + std::string(1 << 20, '7') + " 1",
+       "Points=0   Outside=0   Not read=1\r\n"},
+      {"100,000 blank lines around one point",
+       std::string(100000, '\n') + "1 2" + std::string(9, '\r'),
+       "Points=1   Outside=0   Not read=0\r\n"},
+      {"no finite number", "P 1e999 2\nnan 1\nQ inf -inf\n,;,\n",
+       "Points=0   Outside=0   Not read=4\r\n"},
+      {"cut mid-line", "30 260\r\nP2,560,28", "Points=2   Outside=0   Not read=0\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string block = Block(kTraceLinear, kLinearTexts, ListStations, false, c.selection);
+    EXPECT_EQ(block.compare(0, frame.size(), frame), 0);
+    EXPECT_EQ(block.compare(block.size() - std::strlen(c.summary), std::string::npos, c.summary), 0)
+        << block.substr(block.size() - 200);
+  }
+  const std::string longLine = Block(kTraceLinear, kLinearTexts, ListStations, false,
+                                     "P " + std::string(1 << 20, '7') + " 1");
+  EXPECT_NE(longLine.find("Not read: P " + std::string(58, '7') + "...\r\n"), std::string::npos);
 }
 
 // For random elements and random PK, d on them: the point set out lists back to PK, d within the
