@@ -8,8 +8,6 @@
 #include "polver_fixture.h"
 #include "resource.h"
 
-std::string WaitForGrowth(HWND editor, size_t before);
-
 namespace {
 
 const char* const kCaption = "Trace Alignment";
@@ -72,6 +70,8 @@ TEST_F(PolverTest, TraceAlignmentCalcListSetOutAndRememberedVertices) {
   EXPECT_NEAR(1180, std::strtod(next, nullptr), 2e-4);
   EXPECT_NE(std::string::npos, setOut.find("\r\nS2\t9000.0000\t0.0000\t-\t-\t"
                                            "!Chainage outside of alignment!\r\n"));
+
+  SaveScreenshot("trace-alignment-report");
 
   // Escape in the multi-line vertex field closes the dialog, as it does elsewhere.
   ClickInto(GetDlgItem(dialog, IDC_VERTICES));
