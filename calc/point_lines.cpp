@@ -15,6 +15,51 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// Powers of ten that are exact doubles.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A number of at most 15 significant digits (an exact double) times a power of ten up to 10^22
+// (an exact double) is one correctly rounded multiplication or division: the common survey values
+// need no long arithmetic. plain is a checked number text with a decimal point. False when the
+// text falls outside that range; value is then unchanged.
+bool ReadShortNumber(const std::string& plain, double& value) {
+  size_t i = 0;
+  const bool negative = plain[0] == '-';
+  if (plain[0] == '-' || plain[0] == '+') ++i;
+  double digits = 0.0;
+  int significant = 0, exponent = 0;
+  bool point = false;
+  for (; i < plain.size() && plain[i] != 'e' && plain[i] != 'E'; ++i) {
+    if (plain[i] == '.') {
+      point = true;
+      continue;
+    }
+    if (significant > 0 || plain[i] != '0') {
+      if (++significant > 15) return false;
+      digits = digits * 10 + (plain[i] - '0');
+    }
+    if (point) --exponent;
+  }
+  if (i < plain.size()) {
+    ++i;
+    const bool negativeExponent = plain[i] == '-';
+    if (plain[i] == '-' || plain[i] == '+') ++i;
+    int written = 0;
+    for (; i < plain.size(); ++i) {
+      if (written > 1000) return false;
+      written = written * 10 + (plain[i] - '0');
+    }
+    exponent += negativeExponent ? -written : written;
+  }
+  if (exponent < -22 || exponent > 22) return false;
+  const double magnitude =
+      exponent < 0 ? digits / kExactPowersOfTen[-exponent] : digits * kExactPowersOfTen[exponent];
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 // The longest text shown for a line that was not read, before "..." is added.
 constexpr size_t kNotReadWidth = 60;
 }  // namespace
@@ -73,7 +118,8 @@ bool ReadFullNumber(const std::string& field, bool decimalComma, double& value) 
     if (exponentDigits == 0) return false;
   }
   if (i != plain.size()) return false;
-  const double number = TextToNum(plain);
+  double number = 0.0;
+  if (!ReadShortNumber(plain, number)) number = TextToNum(plain);
   if (!std::isfinite(number)) return false;
   value = number;
   return true;

@@ -1,9 +1,12 @@
 // Reading point lines: line ends, field separators, numbers written in full, the "Not read" text.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "number_text.h"
 #include "point_lines.h"
 
 namespace {
@@ -75,6 +78,27 @@ TEST(PointLines, OnlyNumbersWrittenInFullAreNumbers) {
   ASSERT_TRUE(
       ReadFullNumber("1.00000000000000011102230246251565404236316680908203126", false, value));
   EXPECT_EQ(value, 1.0000000000000002);
+}
+
+// Short numbers take a quicker way than long ones; both must give TextToNum's correctly rounded
+// double, bit for bit, on either side of every limit of the quick way.
+TEST(PointLines, EveryNumberIsTheCorrectlyRoundedDouble) {
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 5000; ++i) {
+    std::string text = random() % 2 ? "-" : "";
+    const int digits = 1 + random() % 19;
+    const int point = random() % (digits + 1);
+    for (int d = 0; d < digits; ++d) {
+      if (d == point) text += '.';
+      text += static_cast<char>('0' + random() % 10);
+    }
+    if (random() % 3 == 0) text += "e" + std::to_string(static_cast<int>(random() % 60) - 30);
+    SCOPED_TRACE(text);
+    double value = 0;
+    ASSERT_TRUE(ReadFullNumber(text, false, value));
+    const double expected = TextToNum(text);
+    EXPECT_EQ(0, std::memcmp(&value, &expected, sizeof value));
+  }
 }
 
 TEST(PointLines, ThreeFieldsGiveANameTwoFieldsNone) {
