@@ -140,17 +140,24 @@ void CheckPointList(const Polver& polver, const CalculatorSpec& calculator, int 
 TEST_F(PolverTest, PointListOnTraceLinear) {
   const Fields element = {{IDC_PK_A, "1000"}, {IDC_Y_A, "500"}, {IDC_X_A, "200"},
                           {IDC_PK_B, "1100"}, {IDC_Y_B, "560"}, {IDC_X_B, "280"}};
-  // Nothing selected: a message and nothing else.
+  // Nothing selected: a click on the button gives a message and nothing else, and Enter still
+  // means CALC afterwards.
   WriteText(polver.editor, kSurveyHead);
   HWND dialog = OpenCalculator(polver, CMD_TRACE_LINEAR, kTraceLinear);
   ASSERT_NE(nullptr, dialog);
-  PressButton(dialog, IDC_LIST_PK_D);
+  FillFields(dialog, element);
+  BringToFront(dialog);
+  ClickInto(GetDlgItem(dialog, IDC_LIST_PK_D));
   HWND box = WaitForWindow(Pid(), "#32770", "Point list");
   ASSERT_NE(nullptr, box);
   EXPECT_EQ("Select the point lines in the editor first.", MessageBoxText(box));
   PressButton(box, IDOK);
   EXPECT_TRUE(WaitForWindowGone(Pid(), "#32770", "Point list"));
   EXPECT_EQ(kSurveyHead, ReadText(polver.editor));
+  EXPECT_EQ("", ReadText(GetDlgItem(dialog, IDC_PK_PZ)));
+  PressKeys("Return");
+  const std::string report = WaitForGrowth(polver.editor, kSurveyHead.size());
+  EXPECT_EQ(0u, report.find("\r\nCalculation on linear trace\r\n"));
   CloseCalculator(polver, dialog, kTraceLinear);
 
   const std::string points = "P1 530 260\r\nP2,560,280\r\nK-3;515,5;212\r\ngarbage line\r\n600 300";
@@ -187,4 +194,8 @@ TEST_F(PolverTest, PointListOnTraceConnecting) {
   CheckPointList(polver, kTraceConnecting, CMD_TRACE_CONNECTING, element,
                  "S1 -0.5 80\r\nS2\t-3\t120\r\nfar -2 300\r\nS4 no 1\r\n", true,
                  "point-list-trace-connecting");
+  // The table in the editor, for the README's picture.
+  SendMessageA(polver.editor, EM_SETSEL, 0, 0);
+  SendMessageA(polver.editor, EM_SCROLLCARET, 0, 0);
+  SaveScreenshot("point-list-table");
 }
