@@ -1,6 +1,7 @@
 // Trace Alignment from the menu to the blocks in the editor: CALC of the worked alignment, a
 // point list and a setting out over selected lines, the vertex lines remembered on reopening.
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "alignment_report.h"
@@ -71,9 +72,7 @@ TEST_F(PolverTest, TraceAlignmentCalcListSetOutAndRememberedVertices) {
   EXPECT_NE(std::string::npos, setOut.find("\r\nS2\t9000.0000\t0.0000\t-\t-\t"
                                            "!Chainage outside of alignment!\r\n"));
 
-  // Escape in the multi-line vertex field closes the dialog, as it does elsewhere.
-  ClickInto(GetDlgItem(dialog, IDC_VERTICES));
-  PressKeys("Escape");
+  PressButton(dialog, IDCANCEL);
   ASSERT_TRUE(WaitForWindowGone(Pid(), "#32770", kCaption));
   SendMessageA(polver.editor, EM_SETSEL, 0, 0);
   SendMessageA(polver.editor, EM_SCROLLCARET, 0, 0);
@@ -83,6 +82,21 @@ TEST_F(PolverTest, TraceAlignmentCalcListSetOutAndRememberedVertices) {
   ASSERT_NE(nullptr, dialog);
   EXPECT_EQ(" 1000", ReadText(GetDlgItem(dialog, IDC_PK_START)));
   EXPECT_EQ(kVertices, ReadText(GetDlgItem(dialog, IDC_VERTICES)));
-  PressButton(dialog, IDCANCEL);
+
+  // Enter in PK start is CALC; in the vertex lines it makes a new line; Escape there closes.
+  ClickInto(GetDlgItem(dialog, IDC_PK_START));
+  const size_t before = ReadText(polver.editor).size();
+  PressKeys("Return");
+  EXPECT_EQ(AlignmentCalcBlock({" 1000", kVertices, false}), WaitForGrowth(polver.editor, before));
+  HWND vertices = GetDlgItem(dialog, IDC_VERTICES);
+  ClickInto(vertices);
+  const size_t length = ReadText(polver.editor).size();
+  PressKeys("Return");
+  for (int waited = 0; waited < 5000 && ReadText(vertices).size() == std::strlen(kVertices);
+       waited += 50)
+    Sleep(50);
+  EXPECT_EQ(std::strlen(kVertices) + 2, ReadText(vertices).size());
+  EXPECT_EQ(length, ReadText(polver.editor).size());
+  PressKeys("Escape");
   EXPECT_TRUE(WaitForWindowGone(Pid(), "#32770", kCaption));
 }
