@@ -7,6 +7,9 @@
 #include "point_list.h"
 #include "report.h"
 
+const char* const kPointOutsideAlignment = "!Point outside of alignment!";
+const char* const kChainageOutsideAlignment = "!Chainage outside of alignment!";
+
 namespace {
 
 const char* const kTitle = "Calculation on alignment";
@@ -164,7 +167,7 @@ std::string AlignmentPointList(PointListAction action, const AlignmentTexts& tex
         row += LengthText(station.PK) + kTab + LengthText(station.d) + kTab +
                ElementName(a, station.element);
       } else {
-        row += "-\t-\t!Point outside of alignment!";
+        row += std::string("-\t-\t") + kPointOutsideAlignment;
         ++outside;
       }
     } else {
@@ -174,7 +177,7 @@ std::string AlignmentPointList(PointListAction action, const AlignmentTexts& tex
         const PlanePoint P = SetOutOnElement(a, element, point.first, point.second);
         row += CoordinateColumns(P, texts.xBeforeY) + kTab + ElementName(a, element);
       } else {
-        row += "-\t-\t!Chainage outside of alignment!";
+        row += std::string("-\t-\t") + kChainageOutsideAlignment;
         ++outside;
       }
     }

@@ -9,6 +9,10 @@
 #include "alignment.h"
 #include "remembered_inputs.h"
 
+// The warnings of a row off the alignment.
+extern const char* const kPointOutsideAlignment;     // "!Point outside of alignment!"
+extern const char* const kChainageOutsideAlignment;  // "!Chainage outside of alignment!"
+
 // What the dialog holds: the PK start and vertices texts as typed, and the "X before Y" setting.
 struct AlignmentTexts {
   std::string PKstart;
