@@ -3,6 +3,7 @@
 #include <string>
 
 #include "about_box.h"
+#include "alignment_dialog.h"
 #include "app_state.h"
 #include "dialog_procs.h"
 #include "document.h"
@@ -105,6 +106,7 @@ void OnCommand(int id, int code) {
     case CMD_TRACE_LINEAR: RunDialog(IDD_TRACE_LINEAR, TraceLinearDialog); break;
     case CMD_TRACE_CIRCULAR: RunDialog(IDD_TRACE_CIRCULAR, TraceCircularDialog); break;
     case CMD_TRACE_CONNECTING: RunDialog(IDD_TRACE_CONNECTING, TraceConnectingDialog); break;
+    case CMD_TRACE_ALIGNMENT: RunDialog(IDD_TRACE_ALIGNMENT, TraceAlignmentDialog); break;
     case CMD_RAIL_LINEAR: RunDialog(IDD_RAIL_LINEAR, RailLinearDialog); break;
     case CMD_RAIL_CIRCULAR: RunDialog(IDD_RAIL_CIRCULAR, RailCircularDialog); break;
     case CMD_RAIL_CONNECTING: RunDialog(IDD_RAIL_CONNECTING, RailConnectingDialog); break;

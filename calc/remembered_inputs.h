@@ -18,12 +18,13 @@ enum RememberedNumber {
   RailBase,                         // B_rl
   TransitionStartPK,                // PKnsk, also written by Trace Connecting
   SpiralParameter,                  // C, also written by Trace Connecting
+  AlignmentStartPK,                 // PK start of Trace Alignment
   RememberedNumberCount
 };
 // clang-format on
 
-// One remembered text per point-name field.
-enum RememberedName { PzName, RpName, RememberedNameCount };
+// One remembered text per point-name field, and Trace Alignment's vertex lines as typed.
+enum RememberedName { PzName, RpName, AlignmentVertices, RememberedNameCount };
 
 struct RememberedInputs {
   double Number[RememberedNumberCount];

@@ -25,6 +25,7 @@
 #include "report.h"
 #include "resource.h"
 #include "spiral.h"
+#include "spiral_foot_point.h"
 
 // Fields 1112-1118 hold the line point here, and 1122-1128 NKK, which shares the remembered first
 // point of the other Trace dialogs.
@@ -53,36 +54,6 @@ const CalculatorSpec kTraceConnecting = {
 
 const char* const kOutsideConnecting = "!Point outside of connecting crooked!";
 const char* const kFootPointNotFound = "!Foot point not found!";
-
-namespace {
-struct FootPoint {
-  bool found;
-  double l;  // arc length from NSK, corrected on the last pass as well
-  double d;  // distance from the spiral along its normal to PZ's line, from the last pass
-};
-
-// The point of the spiral whose normal passes through PZ, by fixed-point iteration on the arc
-// length l, starting at l = (x)pz: each pass moves l by how far the normal at l misses (x)pz on
-// the line y = (y)pz, and the passes stop once that miss is below 1e-7. Gives up (found false)
-// when a pass meets a value that is not finite (for example C = 0) or after
-// kFootPointPassLimit passes.
-FootPoint FindFootPoint(double xpz, double ypz, double C) {
-  const double tolerance = TimesTenToMinus7(1);
-  double l = xpz;
-  for (int pass = 0; pass < kFootPointPassLimit; ++pass) {
-    const double phi = ClothoidAngle(l, C);
-    const double d = (ypz - ClothoidY(l, C)) / std::cos(phi);
-    const double xf = ClothoidX(l, C) - d * std::sin(phi);
-    const double err = Absolute(xpz - xf);
-    if (!std::isfinite(phi) || !std::isfinite(d) || !std::isfinite(xf) || !std::isfinite(err)) {
-      break;
-    }
-    l = (xpz - xf) + l;
-    if (tolerance > err) return {true, l, d};
-  }
-  return {false, 0.0, 0.0};
-}
-}  // namespace
 
 // The straight runs from the line point towards NKK; the centre's side of it (side sign +1 for
 // right, also when the centre is on the line) decides the spiral frame's y. The chainage sign

@@ -6,12 +6,10 @@
 
 #include "calculator.h"
 #include "remembered_inputs.h"
+#include "spiral_foot_point.h"
 #include "trace_point.h"
 
 extern const CalculatorSpec kTraceConnecting;
-
-// The foot-point iteration gives up after this many passes.
-constexpr int kFootPointPassLimit = 1000;
 
 // The report's texts for a point off the spiral and for a failed foot-point search.
 extern const char* const kOutsideConnecting;  // "!Point outside of connecting crooked!"

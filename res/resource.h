@@ -17,6 +17,7 @@
 #define IDD_RAIL_LINEAR      1014
 #define IDD_RAIL_CIRCULAR    1015
 #define IDD_RAIL_CONNECTING  1016
+#define IDD_TRACE_ALIGNMENT  1017
 
 /* File menu */
 #define CMD_NEW              100
@@ -44,6 +45,7 @@
 #define CMD_RAIL_LINEAR      1004
 #define CMD_RAIL_CIRCULAR    1005
 #define CMD_RAIL_CONNECTING  1006
+#define CMD_TRACE_ALIGNMENT  1007
 
 /* The editor, the main window's one child */
 #define IDC_EDITOR           111
@@ -128,5 +130,10 @@
 #define IDC_SET_OUT          1202
 #define IDC_X_BEFORE_Y       1203
 #define IDC_GROUP_POINT_LIST 1204
+/* Trace Alignment: PK start and the vertex lines */
+#define IDC_LABEL_PK_START   1211
+#define IDC_PK_START         1212
+#define IDC_LABEL_VERTICES   1213
+#define IDC_VERTICES         1214
 
 #endif

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "alignment_sample.h"
 #include "resource.h"
 
 namespace {
@@ -56,6 +57,9 @@ std::string SpiralSurvey() {
   return text;
 }
 
+// Trace Alignment's vertex lines, typed into its multi-line field.
+const std::string kFiftyVertices = FiftyVertices();
+
 const std::vector<BenchCase> kCases = {
     {"Trace Connecting, List PK, d",
      CMD_TRACE_CONNECTING,
@@ -72,6 +76,12 @@ const std::vector<BenchCase> kCases = {
       {IDC_L_SK, "100"},
       {IDC_Q, "0.01"}},
      SpiralSurvey,
+     IDC_LIST_PK_D},
+    {"Trace Alignment, List PK, d",
+     CMD_TRACE_ALIGNMENT,
+     "Trace Alignment",
+     {{IDC_PK_START, "1000"}, {IDC_VERTICES, kFiftyVertices.c_str()}},
+     AlignmentSurvey,
      IDC_LIST_PK_D},
 };
 

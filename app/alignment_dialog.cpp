@@ -1,0 +1,83 @@
+// Trace Alignment is not one of the table-driven calculators: its vertices are a multi-line
+// text, so it has a procedure of its own, laid out like theirs. Every button reads and remembers
+// the dialog's texts first, then appends one block to the editor.
+#include "alignment_dialog.h"
+
+#include <string>
+
+#include "alignment_report.h"
+#include "app_state.h"
+#include "editor_text.h"
+#include "messages.h"
+#include "point_lines.h"
+#include "resource.h"
+#include "wait_cursor.h"
+#include "window_placement.h"
+
+namespace {
+
+void OpenAlignment(HWND dialog) {
+  const AlignmentTexts texts = OpeningAlignmentTexts(Remembered());
+  SetText(GetDlgItem(dialog, IDC_PK_START), texts.PKstart);
+  SetText(GetDlgItem(dialog, IDC_VERTICES), texts.vertices);
+  CheckDlgButton(dialog, IDC_X_BEFORE_Y, texts.xBeforeY ? BST_CHECKED : BST_UNCHECKED);
+  CenterWindow(dialog);
+}
+
+AlignmentTexts ReadAndRemember(HWND dialog) {
+  AlignmentTexts texts;
+  texts.PKstart = GetText(GetDlgItem(dialog, IDC_PK_START));
+  texts.vertices = GetText(GetDlgItem(dialog, IDC_VERTICES));
+  texts.xBeforeY = IsDlgButtonChecked(dialog, IDC_X_BEFORE_Y) == BST_CHECKED;
+  RememberAlignmentTexts(texts, Remembered());
+  return texts;
+}
+
+void Calculate(HWND dialog) {
+  const AlignmentTexts texts = ReadAndRemember(dialog);
+  WaitCursor wait;
+  AppendText(App().Editor, AlignmentCalcBlock(texts));
+}
+
+// "List PK, d" or "Set out" over the lines selected in the editor; nothing selected gives the
+// point lists' message and nothing else.
+void PointList(HWND dialog, bool setOut) {
+  const AlignmentTexts texts = ReadAndRemember(dialog);
+  const std::string selection = GetSelectedText(App().Editor);
+  if (NonBlankLines(selection).empty()) {
+    MessageBoxA(dialog, Messages::kSelectPointLines, Messages::kPointListCaption,
+                MB_OK | MB_ICONINFORMATION);
+  } else {
+    WaitCursor wait;
+    AppendText(App().Editor, setOut ? AlignmentSetOutBlock(texts, selection)
+                                    : AlignmentListBlock(texts, selection));
+  }
+  // The pressed button would stay the default one; Enter means CALC here too.
+  SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_CALC)), TRUE);
+}
+
+}  // namespace
+
+// Enter in the vertex lines makes a new line (ES_WANTRETURN); elsewhere it is CALC (IDOK).
+// Escape, Close and the window's close box end the dialog; a multi-line field answers Escape
+// with WM_CLOSE to its dialog.
+INT_PTR CALLBACK TraceAlignmentDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG: OpenAlignment(dialog); return 0;
+    // The whole command word: an edit field's notifications carry a code and do nothing.
+    case WM_COMMAND:
+      switch (wParam) {
+        case IDOK: Calculate(dialog); break;
+        case IDCANCEL: EndDialog(dialog, 0); break;
+        case IDC_LIST_PK_D: PointList(dialog, false); break;
+        case IDC_SET_OUT: PointList(dialog, true); break;
+        case IDC_X_BEFORE_Y:
+          Remembered().XBeforeY = IsDlgButtonChecked(dialog, IDC_X_BEFORE_Y) == BST_CHECKED;
+          break;
+        default: break;
+      }
+      return 0;
+    case WM_CLOSE: EndDialog(dialog, 0); return 0;
+    default: return 0;
+  }
+}

@@ -1,0 +1,87 @@
+// Trace Alignment, the geometry: a whole track alignment from its vertices (intersection points),
+// each inner vertex with a circular curve of radius R between two transition curves (spirals) of
+// length L, built by the shift construction; chainage and offset of a point against it, and
+// setting out a point from its chainage and offset.
+//
+// Glossary:
+//   V0 ... Vn-1        the vertices; leg i runs from Vi to Vi+1 with unit direction u_i
+//   theta, s           the turn at a vertex (radians, into (-pi, pi]); s = +1 turning right
+//   C, FI              spiral parameter R L and the spiral's turn L / (2 R)
+//   k, p               the shift construction's elements: where the shifted circle's centre lies
+//                      along the straight from NSK, and how far the circle is moved off it
+//   T, K0, K, D        tangent length, circular arc, whole curve length, 2 T - K
+//   NSK, NKK, KKK, KSK straight to spiral, spiral to arc, arc to spiral, spiral to straight
+//   O                  the centre of the circular arc
+//   PK, d              chainage (running distance from PK start at V0) and offset, positive to
+//                      the right of growing chainage on every element (+X up, +Y to the right)
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct PlanePoint {
+  double Y;
+  double X;
+};
+
+struct AlignmentVertex {
+  std::string name;
+  PlanePoint at;
+  double R;  // ignored on the two end vertices
+  double L;
+};
+
+// What belongs to one vertex. On the two end vertices only PK and the directions are set, T = 0.
+struct VertexCurve {
+  double theta, s, R, L, C, FI, k, p, T, K0, K, D;
+  PlanePoint NSK, NKK, KKK, KSK, O;
+  double PK_NSK, PK_NKK, PK_KKK, PK_KSK, PK;
+};
+
+enum ElementKind { StraightElement, EntrySpiralElement, ArcElement, ExitSpiralElement };
+
+// One piece of the track in chainage order. A spiral of length 0 is no element.
+struct AlignmentElement {
+  ElementKind kind;
+  int vertex;  // a straight: its leg (from vertex i to i + 1); otherwise the inner vertex
+  double PKstart, PKend;
+};
+
+struct Alignment {
+  std::vector<AlignmentVertex> vertices;
+  std::vector<PlanePoint> directions;  // u_i of each leg
+  std::vector<double> straights;       // the straight left on each leg
+  std::vector<VertexCurve> curves;     // one per vertex
+  std::vector<AlignmentElement> elements;
+  double PKstart = 0, PKend = 0;
+};
+
+// Builds the alignment from two or more vertices. The problems, one report line each (the
+// first kind found only, in vertex order): neighbouring vertices at one place, R not above 0 or
+// L below 0, spirals that overlap (K0 < 0), curves that overlap (a straight below 0). With
+// problems the alignment is not usable.
+Alignment BuildAlignment(const std::vector<AlignmentVertex>& vertices, double PKstart,
+                         std::vector<std::string>& problems);
+
+// The chainage and offset of P on one element, when P projects onto it.
+struct AlignmentStation {
+  bool found;
+  double PK;
+  double d;
+  int element;  // index into Alignment::elements
+};
+AlignmentStation ProjectOntoElement(const Alignment& alignment, int element, PlanePoint P);
+
+// Of the elements on which P projects, the one with the smallest |d| (the earlier on a tie);
+// found false when P projects onto none.
+AlignmentStation ProjectOntoAlignment(const Alignment& alignment, PlanePoint P);
+
+// The point at chainage PK and offset d, computed on the given element (whatever its range).
+PlanePoint SetOutOnElement(const Alignment& alignment, int element, double PK, double d);
+
+// The element whose chainage range holds PK (at a main point the earlier one), or -1 when PK
+// lies before PK start, after the end or is not a number.
+int ElementAtChainage(const Alignment& alignment, double PK);
+
+// "straight V0-V1", "V1 entry spiral", "V1 curve", "V1 exit spiral".
+std::string ElementName(const Alignment& alignment, int element);

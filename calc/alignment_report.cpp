@@ -1,0 +1,202 @@
+// Trace Alignment, the reports.
+#include "alignment_report.h"
+
+#include "geometry.h"
+#include "number_text.h"
+#include "point_lines.h"
+#include "point_list.h"
+#include "report.h"
+
+const char* const kPointOutsideAlignment = "!Point outside of alignment!";
+const char* const kChainageOutsideAlignment = "!Chainage outside of alignment!";
+
+namespace {
+
+const char* const kTitle = "Calculation on alignment";
+const char* const kTab = "\t";
+
+// One line of a block: its text and the line end.
+void AddLine(std::string& block, const std::string& line) {
+  block += line;
+  block += kReportLineEnd;
+}
+
+// Title, empty line, PK start and the vertex lines as typed, empty line.
+std::string BlockHead(const std::string& title, const AlignmentTexts& texts,
+                      const AlignmentReading& reading) {
+  std::string block = kReportLineEnd;
+  AddLine(block, title);
+  AddLine(block, "");
+  AddLine(block, "PKstart=" + texts.PKstart);
+  for (const std::string& line : reading.echo) AddLine(block, line);
+  AddLine(block, "");
+  return block;
+}
+
+void AddProblems(std::string& block, const AlignmentReading& reading) {
+  for (const std::string& problem : reading.problems) AddLine(block, problem);
+}
+
+// The two coordinate columns in the order the user chose.
+std::string CoordinateColumns(PlanePoint P, bool xBeforeY) {
+  return xBeforeY ? LengthText(P.X) + kTab + LengthText(P.Y)
+                  : LengthText(P.Y) + kTab + LengthText(P.X);
+}
+
+std::string CoordinateHeader(bool xBeforeY) {
+  return xBeforeY ? "X\tY" : "Y\tX";
+}
+
+}  // namespace
+
+AlignmentTexts OpeningAlignmentTexts(const RememberedInputs& inputs) {
+  return {NumToText(inputs.Number[AlignmentStartPK]), inputs.Name[AlignmentVertices],
+          inputs.XBeforeY};
+}
+
+void RememberAlignmentTexts(const AlignmentTexts& texts, RememberedInputs& inputs) {
+  inputs.Number[AlignmentStartPK] = TextToNum(texts.PKstart);
+  inputs.Name[AlignmentVertices] = texts.vertices;
+  inputs.XBeforeY = texts.xBeforeY;
+}
+
+AlignmentReading ReadAlignment(const AlignmentTexts& texts) {
+  AlignmentReading reading;
+  std::vector<AlignmentVertex> vertices;
+  std::vector<bool> hasCurve;
+  for (const std::string& line : NonBlankLines(texts.vertices)) {
+    reading.echo.push_back(line);
+    const LineFields split = SplitFields(line);
+    const std::vector<std::string>& f = split.fields;
+    double first = 0, second = 0;
+    if (f.size() < 3 || !ReadFullNumber(f[1], split.decimalComma, first) ||
+        !ReadFullNumber(f[2], split.decimalComma, second)) {
+      reading.problems.push_back("!Vertex line not read: " + NotReadText(line) + "!");
+      continue;
+    }
+    AlignmentVertex vertex = {f[0], {first, second}, 0.0, 0.0};
+    if (texts.xBeforeY) vertex.at = {second, first};
+    hasCurve.push_back(f.size() >= 5 && ReadFullNumber(f[3], split.decimalComma, vertex.R) &&
+                       ReadFullNumber(f[4], split.decimalComma, vertex.L));
+    vertices.push_back(vertex);
+  }
+  if (!reading.problems.empty()) return reading;
+  for (size_t i = 1; i + 1 < vertices.size(); ++i) {
+    if (!hasCurve[i]) {
+      reading.problems.push_back("!Vertex " + vertices[i].name + ": R and L are needed!");
+    }
+  }
+  if (!reading.problems.empty()) return reading;
+  reading.alignment = BuildAlignment(vertices, TextToNum(texts.PKstart), reading.problems);
+  return reading;
+}
+
+std::string AlignmentCalcBlock(const AlignmentTexts& texts) {
+  const AlignmentReading reading = ReadAlignment(texts);
+  std::string block = BlockHead(kTitle, texts, reading);
+  if (!reading.problems.empty()) {
+    AddProblems(block, reading);
+    return block;
+  }
+  const Alignment& a = reading.alignment;
+  const size_t n = a.vertices.size();
+
+  AddLine(block, "Vertex\tAngle\tR\tL\tT\tK\tD\tPK");
+  for (size_t i = 1; i + 1 < n; ++i) {
+    const VertexCurve& c = a.curves[i];
+    AddLine(block, a.vertices[i].name + kTab + AngleText(c.theta) + kTab + LengthText(c.R) + kTab +
+                       LengthText(c.L) + kTab + LengthText(c.T) + kTab + LengthText(c.K) + kTab +
+                       LengthText(c.D) + kTab + LengthText(c.PK));
+  }
+  AddLine(block, "");
+
+  AddLine(block, "Point\tPK\t" + CoordinateHeader(texts.xBeforeY));
+  const auto row = [&](const std::string& name, double PK, PlanePoint P) {
+    AddLine(block, name + kTab + LengthText(PK) + kTab + CoordinateColumns(P, texts.xBeforeY));
+  };
+  row(a.vertices[0].name, a.PKstart, a.vertices[0].at);
+  for (size_t i = 1; i + 1 < n; ++i) {
+    const VertexCurve& c = a.curves[i];
+    const std::string& name = a.vertices[i].name;
+    row(name + " NSK", c.PK_NSK, c.NSK);
+    row(name + " NKK", c.PK_NKK, c.NKK);
+    row(name + " KKK", c.PK_KKK, c.KKK);
+    row(name + " KSK", c.PK_KSK, c.KSK);
+  }
+  row(a.vertices[n - 1].name, a.PKend, a.vertices[n - 1].at);
+  AddLine(block, "");
+  AddLine(block, "Length=" + LengthText(a.PKend - a.PKstart) +
+                     "   Curves=" + Trim(NumToText(static_cast<double>(n - 2))));
+  return block;
+}
+
+namespace {
+
+// The table, "Not read" lines and summary of a point list against the alignment.
+std::string AlignmentPointList(PointListAction action, const AlignmentTexts& texts,
+                               const std::string& selection) {
+  const AlignmentReading reading = ReadAlignment(texts);
+  const bool list = action == ListStations;
+  std::string block =
+      BlockHead(std::string(kTitle) + (list ? ": point list" : ": setting out"), texts, reading);
+  if (!reading.problems.empty()) {
+    AddProblems(block, reading);
+    return block;
+  }
+  const Alignment& a = reading.alignment;
+  const std::string coordinates = CoordinateHeader(texts.xBeforeY);
+  AddLine(block, list ? "Point\t" + coordinates + "\tPK\td\tElement"
+                      : "Point\tPK\td\t" + coordinates + "\tElement");
+
+  std::vector<std::string> notRead;
+  size_t points = 0, outside = 0;
+  for (const std::string& line : NonBlankLines(selection)) {
+    PointLine point;
+    if (!ReadPointLine(line, point)) {
+      notRead.push_back(NotReadText(line));
+      continue;
+    }
+    ++points;
+    std::string row = point.name + kTab;
+    if (list) {
+      const PlanePoint P = texts.xBeforeY ? PlanePoint{point.second, point.first}
+                                          : PlanePoint{point.first, point.second};
+      row += CoordinateColumns(P, texts.xBeforeY) + kTab;
+      const AlignmentStation station = ProjectOntoAlignment(a, P);
+      if (station.found) {
+        row += LengthText(station.PK) + kTab + LengthText(station.d) + kTab +
+               ElementName(a, station.element);
+      } else {
+        row += std::string("-\t-\t") + kPointOutsideAlignment;
+        ++outside;
+      }
+    } else {
+      row += LengthText(point.first) + kTab + LengthText(point.second) + kTab;
+      const int element = ElementAtChainage(a, point.first);
+      if (element >= 0) {
+        const PlanePoint P = SetOutOnElement(a, element, point.first, point.second);
+        row += CoordinateColumns(P, texts.xBeforeY) + kTab + ElementName(a, element);
+      } else {
+        row += std::string("-\t-\t") + kChainageOutsideAlignment;
+        ++outside;
+      }
+    }
+    AddLine(block, row);
+  }
+  AddLine(block, "");
+  for (const std::string& text : notRead) AddLine(block, "Not read: " + text);
+  AddLine(block, "Points=" + Trim(NumToText(static_cast<double>(points))) +
+                     "   Outside=" + Trim(NumToText(static_cast<double>(outside))) +
+                     "   Not read=" + Trim(NumToText(static_cast<double>(notRead.size()))));
+  return block;
+}
+
+}  // namespace
+
+std::string AlignmentListBlock(const AlignmentTexts& texts, const std::string& selection) {
+  return AlignmentPointList(ListStations, texts, selection);
+}
+
+std::string AlignmentSetOutBlock(const AlignmentTexts& texts, const std::string& selection) {
+  return AlignmentPointList(SetOutStations, texts, selection);
+}

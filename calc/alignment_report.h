@@ -1,0 +1,52 @@
+// Trace Alignment, the reports: reading the vertex lines, the curve table and main points that
+// CALC appends, and the blocks of "List PK, d" and "Set out" over the editor's selected lines.
+// Every block starts with CR LF and every line ends with CR LF; each is appended in one piece.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "alignment.h"
+#include "remembered_inputs.h"
+
+// The warnings of a row off the alignment.
+extern const char* const kPointOutsideAlignment;     // "!Point outside of alignment!"
+extern const char* const kChainageOutsideAlignment;  // "!Chainage outside of alignment!"
+
+// What the dialog holds: the PK start and vertices texts as typed, and the "X before Y" setting.
+struct AlignmentTexts {
+  std::string PKstart;
+  std::string vertices;
+  bool xBeforeY = false;
+};
+
+// The texts the dialog shows when it opens: NumToText of the remembered PK start (" 0" at first),
+// the vertex lines as last typed, the shared "X before Y".
+AlignmentTexts OpeningAlignmentTexts(const RememberedInputs& inputs);
+
+// Remembers what the dialog holds: PK start through TextToNum, the vertex lines as typed and
+// "X before Y" (shared with the Trace dialogs).
+void RememberAlignmentTexts(const AlignmentTexts& texts, RememberedInputs& inputs);
+
+// The vertices read from the dialog's texts: the echo of every non-blank vertex line as typed,
+// and, when no problem was found, the built alignment.
+struct AlignmentReading {
+  std::vector<std::string> echo;
+  std::vector<std::string> problems;  // report lines, the first kind found only
+  Alignment alignment;
+};
+
+// Vertex lines: "name Y X [R L]" (X Y with xBeforeY) by the point-list field rules; R and L on
+// every vertex but the two ends. The problems of reading come first (lines not read, then inner
+// vertices without R and L), then those of building the alignment.
+AlignmentReading ReadAlignment(const AlignmentTexts& texts);
+
+// CALC: the echo, the curve table (Vertex, Angle, R, L, T, K, D, PK), the main points with
+// their chainages and coordinates, and the length and number of curves.
+std::string AlignmentCalcBlock(const AlignmentTexts& texts);
+
+// "List PK, d": chainage, offset and element of every point line of the selection.
+std::string AlignmentListBlock(const AlignmentTexts& texts, const std::string& selection);
+
+// "Set out": coordinates and element of every "name PK d" line of the selection.
+std::string AlignmentSetOutBlock(const AlignmentTexts& texts, const std::string& selection);
