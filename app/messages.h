@@ -15,4 +15,11 @@ constexpr const char* kSaveFailed = "File Save failed.";
 constexpr const char* kCantOpenFile = "Can't open file ";  // followed by the path
 constexpr const char* kOpenFileCaption = "Open File";
 constexpr const char* kSaveFileCaption = "Save File";
+constexpr const char* kPrintCaption = "Print";
+constexpr const char* kNoPrinter = "No printer is installed.";
+constexpr const char* kPrintFailed = "Printing failed: ";  // followed by the system's reason
+constexpr const char* kPrintNoReason = "the system gave no reason.";
+constexpr const char* kNoSuchPages = "The document has no pages in the range asked for.";
+constexpr const char* kPrintDialogFailed =
+    "The Print dialog failed: error ";  // followed by its code
 }  // namespace Messages
