@@ -4,7 +4,6 @@
 namespace Messages {
 constexpr const char* kNothingToUndo = "Nothing to undo!";
 constexpr const char* kUndoCaption = "Undo Notification";
-constexpr const char* kNotImplemented = "Sorry - Not implemented yet!";
 constexpr const char* kMadeIt = "Made it!";
 constexpr const char* kEditorFull = "Edit control out of space.";
 constexpr const char* kErrorCaption = "Error!";

@@ -147,6 +147,7 @@ struct PrintRequest {
   int firstPage;
   int lastPage;  // may lie past the text's last page
   int copies;
+  bool collate;  // each copy whole before the next, rather than each page in a row
 };
 
 // Runs the job: every copy in turn, each page of the range once. Returns false, with the reason in
@@ -164,17 +165,23 @@ bool RunJob(HDC printer, const PrintLayout& layout, const PrintRequest& request,
     return false;
   }
   HGDIOBJ previous = SelectObject(printer, layout.font);
+  // Collated copies run through the whole range in turn; otherwise each page comes in a row.
+  const int rounds = request.collate ? request.copies : 1;
+  const int repeats = request.collate ? 1 : request.copies;
   bool printed = true;
-  for (int copy = 0; copy < request.copies && printed; ++copy) {
+  for (int round = 0; round < rounds && printed; ++round) {
     size_t offset = PageStart(request.text, request.firstPage, layout.shape);
     for (int page = request.firstPage; page <= lastPage && printed; ++page) {
-      // Some drivers reset the page's font at every page.
-      printed = StartPage(printer) > 0;
-      if (!printed) break;
-      SelectObject(printer, layout.font);
-      offset = DrawPage(printer, layout, request.text, offset,
-                        PageHeader(documentName, page, pageCount, layout.shape.columns));
-      printed = EndPage(printer) > 0 && KeepWindowsAlive(printer, 0);
+      const std::string header = PageHeader(documentName, page, pageCount, layout.shape.columns);
+      size_t next = offset;
+      for (int repeat = 0; repeat < repeats && printed; ++repeat) {
+        printed = StartPage(printer) > 0;
+        if (!printed) break;
+        SelectObject(printer, layout.font);  // some drivers reset the font at every page
+        next = DrawPage(printer, layout, request.text, offset, header);
+        printed = EndPage(printer) > 0 && KeepWindowsAlive(printer, 0);
+      }
+      offset = next;
     }
   }
   if (printed) printed = EndDoc(printer) > 0;
@@ -201,7 +208,7 @@ void PrintDocument(HWND owner, HWND editor, const std::string& documentPath) {
     ShowMessage(Messages::kNoPrinter, Messages::kPrintCaption, MB_OK | MB_ICONERROR);
     return;
   }
-  PrintRequest request{GetText(editor), 1, 0xFFFF, 1};
+  PrintRequest request{GetText(editor), 1, 0xFFFF, 1, true};
   DWORD start = 0;
   DWORD end = 0;
   EditorSelection(editor, start, end);
@@ -239,6 +246,7 @@ void PrintDocument(HWND owner, HWND editor, const std::string& documentPath) {
     request.lastPage = dialog.nToPage;
   }
   request.copies = dialog.nCopies > 0 ? dialog.nCopies : 1;
+  request.collate = (dialog.Flags & PD_COLLATE) != 0;
 
   const PrintLayout layout = LayOutPage(dialog.hDC);
   const std::string documentName = PrintedDocumentName(documentPath);

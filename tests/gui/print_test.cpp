@@ -15,11 +15,14 @@
 namespace {
 
 constexpr int kSelectionChoice = 1057;  // the Print dialog's "Selection" (rad2)
+constexpr int kPagesChoice = 1058;      // the Print dialog's "Pages" (rad3)
+constexpr int kFromPageField = 1152;    // the first page of a range (edt1)
+constexpr int kToPageField = 1153;      // the last page of a range (edt2)
 constexpr int kCopiesField = 1154;      // the Print dialog's number of copies (edt3)
 const char* const kPrinterSetUp =
     "S=; [ $(id -u) -eq 0 ] || S='sudo -n'; "
     "$S lpadmin -p PolverPDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd -E 2>/dev/null"
-    " && $S lpadmin -d PolverPDF";
+    " && $S cupsenable PolverPDF && $S cupsaccept PolverPDF && $S lpadmin -d PolverPDF";
 
 std::string PdfTextFile() {
   return "/tmp/polver-print-" + std::to_string(GetCurrentProcessId()) + ".txt";
@@ -138,13 +141,15 @@ std::vector<double> WordEdgesOnLineOf(const std::vector<PlacedWord>& words,
   return edges;
 }
 
-// Each page's header: the document's name on the left, "Page k of N" on the right.
-void ExpectHeaders(const std::vector<std::vector<std::string>>& pages, const std::string& name) {
-  const std::string count = std::to_string(pages.size());
+// Each page's header: the document's name on the left, "Page k of N" on the right, k counting
+// from `first`; N is the number of pages unless given.
+void ExpectHeaders(const std::vector<std::vector<std::string>>& pages, const std::string& name,
+                   size_t first = 1, size_t count = 0) {
+  if (count == 0) count = pages.size();
   for (size_t k = 0; k < pages.size(); ++k) {
     const std::vector<std::string> lines = Trimmed(pages[k]);
     ASSERT_FALSE(lines.empty()) << "page " << k + 1 << " is blank";
-    const std::string number = "Page " + std::to_string(k + 1) + " of " + count;
+    const std::string number = "Page " + std::to_string(first + k) + " of " + std::to_string(count);
     EXPECT_EQ(0u, lines[0].find(name)) << lines[0];
     EXPECT_EQ(lines[0].size() - number.size(), lines[0].rfind(number)) << lines[0];
   }
@@ -237,6 +242,20 @@ TEST_F(PrintTest, WholeDocumentReachesPaperInOrder) {
   RunLinux("f=$(ls -t ~/PDF/*.pdf | head -1); mkdir -p \"$(dirname '" + picture +
            "')\" && pdftoppm -png -r 60 -f 1 -l 1 \"$f\" '" + picture + "'");
 
+  // A page range prints those pages alone, numbered as in the whole document.
+  ClearPdfFolder();
+  dialog = OpenPrintDialog(polver);
+  ASSERT_NE(dialog, nullptr);
+  PostMessageA(GetDlgItem(dialog, kPagesChoice), BM_CLICK, 0, 0);
+  WriteText(GetDlgItem(dialog, kFromPageField), "2");
+  WriteText(GetDlgItem(dialog, kToPageField), "3");
+  Settle(dialog);
+  PressButton(dialog, IDOK);
+  const auto range = Pages(WaitForPrintedText());
+  ASSERT_EQ(2u, range.size());
+  ExpectHeaders(range, "field-sheet.txt", 2, pages.size());
+  EXPECT_EQ(BodyLines({pages[1], pages[2]}), BodyLines(range));
+
   // Printing left the document as it was: text, name, and no changes to save on Exit.
   EXPECT_EQ(sheet, ReadText(polver.editor));
   EXPECT_EQ(title, ReadText(polver.main));
@@ -279,35 +298,60 @@ TEST_F(PrintTest, CancelPrintsNothingAndSelectionPrintsOnlyIt) {
   EXPECT_EQ(text, ReadText(polver.editor));
 }
 
-// With the printer removed the program says so, opens no Print dialog and carries on. The printer
-// is put back whatever happens.
-class PrintWithoutPrinter : public ::testing::Test {
+// A printer that is gone, or a spooler that refuses the job: the program says so and carries on.
+// The printer is put back, ready and the default, whatever happens.
+class PrintFailure : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(0, RunLinux("S=; [ $(id -u) -eq 0 ] || S='sudo -n'; $S lpadmin -x PolverPDF"));
-  }
   void TearDown() override {
-    if (HasFailure()) SaveScreenshot("failed-PrintWithoutPrinter");
+    if (HasFailure()) {
+      SaveScreenshot(std::string("failed-PrintFailure-") +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
     StopPolver(polver);
     EXPECT_EQ(0, RunLinux(kPrinterSetUp)) << "the printer was not put back";
+  }
+  // The text of the program's "Print" message box, closed after a screenshot; "" if none came.
+  std::string CloseMessageBox(const std::string& screenshot) {
+    HWND box = WaitForWindow(polver.process.dwProcessId, "#32770", "Print");
+    if (box == nullptr) return std::string();
+    SaveScreenshot(screenshot);
+    const std::string text = MessageBoxText(box);
+    PressButton(box, IDOK);
+    EXPECT_TRUE(WaitForWindowGone(polver.process.dwProcessId, "#32770", "Print"));
+    return text;
+  }
+  // The editor still holds `text` and takes a new one.
+  void ExpectEditorCarriesOn(const std::string& text) {
+    EXPECT_EQ(text, ReadText(polver.editor));
+    WriteText(polver.editor, "still here\r\n");
+    EXPECT_EQ("still here\r\n", ReadText(polver.editor));
   }
   Polver polver;
 };
 
-TEST_F(PrintWithoutPrinter, SaysSoAndCarriesOn) {
-  polver = StartPolver();
+TEST_F(PrintFailure, NoPrinterSaysSo) {
+  ASSERT_EQ(0, RunLinux("S=; [ $(id -u) -eq 0 ] || S='sudo -n'; $S lpadmin -x PolverPDF"));
+  polver = StartPolver();  // the list of printers is read when a program starts
   ASSERT_NE(polver.editor, nullptr);
   WriteText(polver.editor, "kept\r\n");
   PostCommand(polver.main, CMD_PRINT);
-  HWND box = WaitForWindow(polver.process.dwProcessId, "#32770", "Print");
-  ASSERT_NE(box, nullptr);
-  SaveScreenshot("print-no-printer");
-  EXPECT_EQ("No printer is installed.", MessageBoxText(box));
-  PressButton(box, IDOK);
-  EXPECT_TRUE(WaitForWindowGone(polver.process.dwProcessId, "#32770", "Print"));
-  EXPECT_EQ("kept\r\n", ReadText(polver.editor));
-  WriteText(polver.editor, "still here\r\n");
-  EXPECT_EQ("still here\r\n", ReadText(polver.editor));
+  EXPECT_EQ("No printer is installed.", CloseMessageBox("print-no-printer"));
+  ExpectEditorCarriesOn("kept\r\n");
+}
+
+TEST_F(PrintFailure, RefusedJobGivesTheReason) {
+  polver = StartPolver();
+  ASSERT_NE(polver.editor, nullptr);
+  WriteText(polver.editor, "kept\r\n");
+  ASSERT_EQ(0, RunLinux("S=; [ $(id -u) -eq 0 ] || S='sudo -n'; $S cupsreject PolverPDF"));
+  HWND dialog = OpenPrintDialog(polver);
+  ASSERT_NE(dialog, nullptr);
+  PressButton(dialog, IDOK);
+  for (int waited = 0; waited < 10000 && IsWindow(dialog); waited += 50) Sleep(50);
+  const std::string message = CloseMessageBox("print-refused");
+  EXPECT_EQ(0u, message.find("Printing failed: ")) << message;
+  EXPECT_GT(message.size(), std::string("Printing failed: ").size()) << "the reason is missing";
+  ExpectEditorCarriesOn("kept\r\n");
 }
 
 }  // namespace
