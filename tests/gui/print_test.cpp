@@ -235,12 +235,13 @@ TEST_F(PrintTest, WholeDocumentReachesPaperInOrder) {
     ASSERT_EQ(4u, edges.size()) << "row " << row;
     for (size_t i = 0; i < 4; ++i) EXPECT_NEAR(headings[i], edges[i], 0.01) << "row " << row;
   }
-  // The first page as a picture, to be looked at.
+  // The last page, with the long line, as a picture to be looked at (print-page-N.png).
   const char* artifacts = std::getenv("POLVER_ARTIFACTS");
   const std::string picture =
       std::string(artifacts != nullptr ? artifacts : "/tmp/polver-gui") + "/print-page";
   RunLinux("f=$(ls -t ~/PDF/*.pdf | head -1); mkdir -p \"$(dirname '" + picture +
-           "')\" && pdftoppm -png -r 60 -f 1 -l 1 \"$f\" '" + picture + "'");
+           "')\" && pdftoppm -png -r 60 -f " + std::to_string(pages.size()) + " -l " +
+           std::to_string(pages.size()) + " \"$f\" '" + picture + "'");
 
   // A page range prints those pages alone, numbered as in the whole document.
   ClearPdfFolder();
