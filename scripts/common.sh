@@ -77,7 +77,7 @@ prepare_pdf_printer() {
   fi
   "${as_root[@]}" cupsenable "$POLVER_PRINTER"
   "${as_root[@]}" cupsaccept "$POLVER_PRINTER"
-  [ "$(lpstat -d 2>/dev/null)" = "system default destination: $POLVER_PRINTER" ] ||
+  [ "$(LC_ALL=C lpstat -d 2>/dev/null)" = "system default destination: $POLVER_PRINTER" ] ||
     "${as_root[@]}" lpadmin -d "$POLVER_PRINTER"
 }
 
