@@ -12,6 +12,7 @@
 #include "messages.h"
 #include "number_text.h"
 #include "open_requests.h"
+#include "print.h"
 #include "resource.h"
 
 namespace {
@@ -88,7 +89,7 @@ void OnCommand(int id, int code) {
     case CMD_OPEN: RunDocumentCommand(OpenDocument); break;
     case CMD_SAVE: RunDocumentCommand(SaveDocument); break;
     case CMD_SAVE_AS: RunDocumentCommand(SaveDocumentAs); break;
-    case CMD_PRINT: ShowNotice(Messages::kNotImplemented); break;
+    case CMD_PRINT: PrintDocument(App().MainWindow, editor, App().DocumentPath); break;
     case CMD_EXIT: RunDocumentCommand(ExitProgram); break;
     case IDC_EDITOR: OnEditorNotification(code); break;
     // Edit

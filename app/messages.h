@@ -4,7 +4,6 @@
 namespace Messages {
 constexpr const char* kNothingToUndo = "Nothing to undo!";
 constexpr const char* kUndoCaption = "Undo Notification";
-constexpr const char* kNotImplemented = "Sorry - Not implemented yet!";
 constexpr const char* kMadeIt = "Made it!";
 constexpr const char* kEditorFull = "Edit control out of space.";
 constexpr const char* kErrorCaption = "Error!";
@@ -26,4 +25,11 @@ constexpr const char* kFindCaption = "Polver";
 constexpr const char* kCannotFind = "Cannot find ";  // followed by the text in double quotes
 constexpr const char* kPointListCaption = "Point list";
 constexpr const char* kSelectPointLines = "Select the point lines in the editor first.";
+constexpr const char* kPrintCaption = "Print";
+constexpr const char* kNoPrinter = "No printer is installed.";
+constexpr const char* kPrintFailed = "Printing failed: ";  // followed by the system's reason
+constexpr const char* kPrintNoReason = "the system gave no reason.";
+constexpr const char* kNoSuchPages = "The document has no pages in the range asked for.";
+constexpr const char* kPrintDialogFailed =
+    "The Print dialog failed: error ";  // followed by its code
 }  // namespace Messages

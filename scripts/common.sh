@@ -14,6 +14,8 @@ PACKAGES=(cmake make g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix
           wine wine64 fonts-wine xvfb xauth xdotool imagemagick x11-utils)
 # Fuzz targets (build/fuzz): clang and its libFuzzer, ASan and UBSan runtimes.
 PACKAGES+=(clang-14 libclang-rt-14-dev)
+# Printing end to end: the CUPS spooler, its PDF printer, and pdftotext/pdftoppm to read the result.
+PACKAGES+=(cups printer-driver-cups-pdf poppler-utils)
 
 # Installs the Debian packages that are not there yet (as root, or through sudo).
 install_missing() {
@@ -57,6 +59,27 @@ build_fuzz() {
   cmake --build "$BUILD/fuzz" -j "$JOBS" --target polver_fuzzers
 }
 # ---- end of sanitizer and fuzz builds ----
+
+# The PDF printer the end-to-end tests print on: cupsd running (started here if it is not), the
+# printer PolverPDF present, enabled and the default. Every job becomes a PDF in ~/PDF of the user
+# who prints (see Out in /etc/cups/cups-pdf.conf). Safe to run again; as root or through sudo.
+POLVER_PRINTER=PolverPDF
+cups_running() { LC_ALL=C lpstat -r 2>/dev/null | grep -qx 'scheduler is running'; }
+prepare_pdf_printer() {
+  local as_root=()
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  if ! cups_running; then
+    "${as_root[@]}" cupsd
+    for _ in $(seq 100); do cups_running && break; sleep 0.1; done
+  fi
+  if ! lpstat -p "$POLVER_PRINTER" >/dev/null 2>&1; then
+    "${as_root[@]}" lpadmin -p "$POLVER_PRINTER" -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd -E
+  fi
+  "${as_root[@]}" cupsenable "$POLVER_PRINTER"
+  "${as_root[@]}" cupsaccept "$POLVER_PRINTER"
+  [ "$(LC_ALL=C lpstat -d 2>/dev/null)" = "system default destination: $POLVER_PRINTER" ] ||
+    "${as_root[@]}" lpadmin -d "$POLVER_PRINTER"
+}
 
 # A private Wine prefix; without a window manager Wine must not wait for one (Managed = N).
 prepare_wine_prefix() {

@@ -29,6 +29,8 @@ echo "== Fuzz targets, a short run each (longer: scripts/fuzz.sh TARGET SECONDS)
 # ---- end of sanitizer and fuzz runs ----
 
 echo "== Unit tests and end-to-end tests (Windows build under Wine)"
+# File, Print is tested on a real spooler: the CUPS PDF printer, started and set up here.
+prepare_pdf_printer || { echo "The PDF printer could not be set up: the printing tests will fail"; }
 GTEST_OUTPUT="xml:Z:${RESULTS//\//\\}\\windows\\" xvfb-run -a -s "-screen 0 1024x768x24" \
   bash -c 'source "$0"; start_wine_session; code=0
            ctest --test-dir "$1" --output-on-failure || code=$?

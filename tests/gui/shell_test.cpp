@@ -60,14 +60,6 @@ TEST_F(PolverTest, UndoWithNothingToUndoSaysSo) {
   EXPECT_TRUE(WaitForWindowGone(Pid(), "#32770", "Undo Notification"));
 }
 
-TEST_F(PolverTest, PrintIsNotImplemented) {
-  PostCommand(polver.main, CMD_PRINT);
-  HWND box = WaitForWindow(Pid(), "#32770", "Notice");
-  ASSERT_NE(nullptr, box);
-  EXPECT_EQ("Sorry - Not implemented yet!", MessageBoxText(box));
-  PressButton(box, IDOK);
-}
-
 TEST_F(PolverTest, AboutBoxIsCentredAndClosesWithOkAndEnterButNotEscape) {
   PostCommand(polver.main, CMD_ABOUT);
   HWND about = WaitForWindow(Pid(), "#32770", "About Polver");

@@ -1,0 +1,14 @@
+// File, Print: the document, or its selection, on paper through the system's Print dialog.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Prints the editor's text, or its selection when the user picks Selection, in the copies and page
+// range chosen in the Print dialog. With no printer installed it says so and opens no dialog; a job
+// the printer or the spooler refuses is reported with the system's reason. Cancel prints nothing.
+// Printing reads the editor only: the text, the document's name and its changed state stay as they
+// were. While a job runs the main window is disabled but keeps repainting; a second Print meanwhile
+// is ignored.
+void PrintDocument(HWND owner, HWND editor, const std::string& documentPath);
