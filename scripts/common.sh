@@ -15,7 +15,8 @@ PACKAGES=(cmake make g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix
 # Fuzz targets (build/fuzz): clang and its libFuzzer, ASan and UBSan runtimes.
 PACKAGES+=(clang-14 libclang-rt-14-dev)
 
-# Installs the Debian packages that are not there yet (as root, or through sudo).
+# Installs the Debian packages that are not there yet (as root, or through sudo; without
+# either it stops with one line that says what to do).
 install_missing() {
   local missing=()
   for package in "${PACKAGES[@]}" "$@"; do
@@ -23,9 +24,16 @@ install_missing() {
       missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
   local as_root=()
-  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+      echo "Missing packages: ${missing[*]}. Run this as root, install them" \
+        "(apt-get install ${missing[*]}), or install sudo." >&2
+      return 1
+    fi
+    as_root=(sudo)
+  fi
+  echo "Installing: ${missing[*]}"
   "${as_root[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}" >/dev/null
@@ -59,13 +67,21 @@ build_fuzz() {
 # ---- end of sanitizer and fuzz builds ----
 
 # A private Wine prefix; without a window manager Wine must not wait for one (Managed = N).
+# Debian's Wine looks for its own fonts at a path it cannot open (its data folder and then
+# "../fonts"), so the fonts that fonts-wine puts in /usr/share/wine/fonts are never loaded: no
+# Marlett (caption buttons and scroll-bar arrows come out as the letters "0 1 r") and no Tahoma.
+# The fonts path setting points Wine at them. The marker holds the version of these settings,
+# so that an older prefix gets them too.
 prepare_wine_prefix() {
-  if [ ! -f "$WINEPREFIX/.polver-ready" ]; then
+  local ready="$WINEPREFIX/.polver-ready" version=2
+  if [ "$(cat "$ready" 2>/dev/null)" != "$version" ]; then
     echo "Preparing the Wine prefix in $WINEPREFIX (once)"
     wineboot -i >/dev/null 2>&1 || true
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Fonts' /v Path /d 'Z:\usr\share\wine\fonts' /f \
+      >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.polver-ready"
+    echo "$version" >"$ready"
   fi
 }
 
