@@ -92,3 +92,27 @@ start_wine_session() {
   wineserver -p
   wineboot >/dev/null 2>&1 </dev/null || true
 }
+
+# ---- Benchmarks (scripts/benchmark-*.sh) ----
+# Builds tests/bench/NAME_benchmark.cpp and runs it on a virtual display against polver.exe in
+# the Windows build folder given (build/windows by default), in a Wine prefix of its own inside
+# that folder. Its exit status is the benchmark's: 0 within the target, 1 above it, 2 failed.
+run_benchmark() {
+  local name=$1 build
+  build=$(cd "${2:-$BUILD/windows}" && pwd)
+  if [ ! -f "$build/polver.exe" ]; then
+    echo "no $build/polver.exe: build the Windows program first" >&2
+    return 2
+  fi
+  local bench="$build/${name}_benchmark.exe"
+  x86_64-w64-mingw32-g++-posix -std=c++17 -O2 -Wall -static -I "$ROOT/res" -o "$bench" \
+    "$ROOT/tests/bench/${name}_benchmark.cpp"
+  export WINEPREFIX="$build/benchmark-wineprefix"
+  prepare_wine_prefix
+  # Wine reaches Linux paths through drive Z:. (Not winepath: a Wine process started here,
+  # without the display, would leave the prefix's desktop unable to open windows.)
+  local polver
+  polver=$(printf 'Z:%s' "$build/polver.exe" | tr / '\\')
+  xvfb-run -a -s "-screen 0 1024x768x24" sh -c \
+    'wineserver -p; wine "$1" "$2"; code=$?; wineserver -k; exit $code' sh "$bench" "$polver"
+}
