@@ -17,7 +17,8 @@ PACKAGES+=(clang-14 libclang-rt-14-dev)
 # Printing end to end: the CUPS spooler, its PDF printer, and pdftotext/pdftoppm to read the result.
 PACKAGES+=(cups printer-driver-cups-pdf poppler-utils)
 
-# Installs the Debian packages that are not there yet (as root, or through sudo).
+# Installs the Debian packages that are not there yet (as root, or through sudo; without
+# either it stops with one line that says what to do).
 install_missing() {
   local missing=()
   for package in "${PACKAGES[@]}" "$@"; do
@@ -25,9 +26,16 @@ install_missing() {
       missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
   local as_root=()
-  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+      echo "Missing packages: ${missing[*]}. Run this as root, install them" \
+        "(apt-get install ${missing[*]}), or install sudo." >&2
+      return 1
+    fi
+    as_root=(sudo)
+  fi
+  echo "Installing: ${missing[*]}"
   "${as_root[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}" >/dev/null
@@ -82,13 +90,21 @@ prepare_pdf_printer() {
 }
 
 # A private Wine prefix; without a window manager Wine must not wait for one (Managed = N).
+# Debian's Wine looks for its own fonts at a path it cannot open (its data folder and then
+# "../fonts"), so the fonts that fonts-wine puts in /usr/share/wine/fonts are never loaded: no
+# Marlett (caption buttons and scroll-bar arrows come out as the letters "0 1 r") and no Tahoma.
+# The fonts path setting points Wine at them. The marker holds the version of these settings,
+# so that an older prefix gets them too.
 prepare_wine_prefix() {
-  if [ ! -f "$WINEPREFIX/.polver-ready" ]; then
+  local ready="$WINEPREFIX/.polver-ready" version=2
+  if [ "$(cat "$ready" 2>/dev/null)" != "$version" ]; then
     echo "Preparing the Wine prefix in $WINEPREFIX (once)"
     wineboot -i >/dev/null 2>&1 || true
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Fonts' /v Path /d 'Z:\usr\share\wine\fonts' /f \
+      >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.polver-ready"
+    echo "$version" >"$ready"
   fi
 }
 
@@ -98,4 +114,28 @@ prepare_wine_prefix() {
 start_wine_session() {
   wineserver -p
   wineboot >/dev/null 2>&1 </dev/null || true
+}
+
+# ---- Benchmarks (scripts/benchmark-*.sh) ----
+# Builds tests/bench/NAME_benchmark.cpp and runs it on a virtual display against polver.exe in
+# the Windows build folder given (build/windows by default), in a Wine prefix of its own inside
+# that folder. Its exit status is the benchmark's: 0 within the target, 1 above it, 2 failed.
+run_benchmark() {
+  local name=$1 build
+  build=$(cd "${2:-$BUILD/windows}" && pwd)
+  if [ ! -f "$build/polver.exe" ]; then
+    echo "no $build/polver.exe: build the Windows program first" >&2
+    return 2
+  fi
+  local bench="$build/${name}_benchmark.exe"
+  x86_64-w64-mingw32-g++-posix -std=c++17 -O2 -Wall -static -I "$ROOT/res" -o "$bench" \
+    "$ROOT/tests/bench/${name}_benchmark.cpp"
+  export WINEPREFIX="$build/benchmark-wineprefix"
+  prepare_wine_prefix
+  # Wine reaches Linux paths through drive Z:. (Not winepath: a Wine process started here,
+  # without the display, would leave the prefix's desktop unable to open windows.)
+  local polver
+  polver=$(printf 'Z:%s' "$build/polver.exe" | tr / '\\')
+  xvfb-run -a -s "-screen 0 1024x768x24" sh -c \
+    'wineserver -p; wine "$1" "$2"; code=$?; wineserver -k; exit $code' sh "$bench" "$polver"
 }

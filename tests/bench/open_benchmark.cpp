@@ -10,21 +10,14 @@
 #include <fstream>
 #include <string>
 
+#include "bench_windows.h"
+
 namespace {
 
 constexpr int kOpenCommand = 110;      // File, Open
-constexpr int kEditorId = 111;         // the program's editor control
 constexpr int kFileNameField = 0x47C;  // the common file dialogs' file name combo box
 constexpr int kRuns = 3;
 constexpr double kTargetRatio = 1.5;
-
-double Seconds() {
-  LARGE_INTEGER now;
-  LARGE_INTEGER frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // 20,000 report-like lines of about 50 bytes, CR LF after each: 1 MB.
 std::string SampleText() {
@@ -35,54 +28,6 @@ std::string SampleText() {
     text += line + "\r\n";
   }
   return text;
-}
-
-// The window's text, if its process answers within the time given; false when it does not.
-bool ReadTextQuickly(HWND window, std::wstring& text, UINT timeoutMs) {
-  text.assign(4096, L'\0');
-  DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
-                           SMTO_ABORTIFHUNG, timeoutMs, &copied)) {
-    return false;
-  }
-  text.resize(copied);
-  return true;
-}
-
-struct WindowSearch {
-  DWORD processId;
-  const wchar_t* className;
-  const wchar_t* caption;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
-  WindowSearch& search = *reinterpret_cast<WindowSearch*>(parameter);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t className[64] = {};
-  GetClassNameW(window, className, 64);
-  std::wstring caption;
-  if (owner == search.processId && IsWindowVisible(window) &&
-      lstrcmpiW(className, search.className) == 0 &&
-      (search.caption == nullptr ||
-       (ReadTextQuickly(window, caption, 1000) && caption == search.caption))) {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* caption) {
-  for (int waited = 0; waited < 30000; waited += 20) {
-    WindowSearch search{processId, className, caption, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) {
-      return search.found;
-    }
-    Sleep(20);
-  }
-  return nullptr;
 }
 
 // Opens `path` through File, Open in the running program and returns the seconds from accepting
@@ -114,42 +59,27 @@ double TimeOneOpen(DWORD processId, HWND mainWindow, const std::string& path,
 
 // Best of kRuns opens of the file in polver.exe.
 double TimePolverOpen(const std::string& polverPath, const std::string& path) {
-  std::string command = "\"" + polverPath + "\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    std::fprintf(stderr, "cannot start %s\n", polverPath.c_str());
-    return -1;
-  }
+  RunningPolver polver = StartPolver(polverPath);
   double best = -1;
-  HWND mainWindow = WaitForWindow(process.dwProcessId, L"Polver", nullptr);
-  for (int waited = 0; mainWindow != nullptr && waited < 10000; waited += 20) {
-    if (GetDlgItem(mainWindow, kEditorId) != nullptr) {
-      break;
-    }
-    Sleep(20);
-  }
   std::wstring baseTitle;
-  if (mainWindow != nullptr && ReadTextQuickly(mainWindow, baseTitle, 5000)) {
+  if (polver.mainWindow != nullptr && ReadTextQuickly(polver.mainWindow, baseTitle, 5000)) {
     const std::wstring expectedTitle = baseTitle + L" - " + std::wstring(path.begin(), path.end());
     for (int run = 0; run < kRuns; ++run) {
-      const double seconds = TimeOneOpen(process.dwProcessId, mainWindow, path, expectedTitle);
+      const double seconds =
+          TimeOneOpen(polver.process.dwProcessId, polver.mainWindow, path, expectedTitle);
       if (seconds < 0) {
         best = -1;
         break;
       }
       best = best < 0 || seconds < best ? seconds : best;
       // Leave the title changed so that the next open is seen to arrive.
-      SendMessageTimeoutW(mainWindow, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"-"),
+      SendMessageTimeoutW(polver.mainWindow, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"-"),
                           SMTO_ABORTIFHUNG, 5000, nullptr);
     }
+  } else {
+    std::fprintf(stderr, "cannot start %s\n", polverPath.c_str());
   }
-  TerminateProcess(process.hProcess, 0);
-  WaitForSingleObject(process.hProcess, 10000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  EndPolver(polver);
   return best;
 }
 
