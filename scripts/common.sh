@@ -91,18 +91,20 @@ prepare_pdf_printer() {
 
 # A private Wine prefix; without a window manager Wine must not wait for one (Managed = N).
 # Debian's Wine looks for its own fonts at a path it cannot open (its data folder and then
-# "../fonts"), so the fonts that fonts-wine puts in /usr/share/wine/fonts are never loaded: no
-# Marlett (caption buttons and scroll-bar arrows come out as the letters "0 1 r") and no Tahoma.
-# The fonts path setting points Wine at them. The marker holds the version of these settings,
-# so that an older prefix gets them too.
+# "../fonts"), so the fonts that fonts-wine puts in /usr/share/wine/fonts are never loaded, and
+# without Marlett the caption buttons and scroll-bar arrows come out as the letters "0 1 r".
+# Marlett alone goes into the prefix's Fonts folder: with the whole folder, the editor's default
+# "System" font would become Wine's bitmap one, whose 5 is hard to tell from an S. The marker
+# holds the version of these settings, so that an older prefix gets them too.
 prepare_wine_prefix() {
-  local ready="$WINEPREFIX/.polver-ready" version=2
+  local ready="$WINEPREFIX/.polver-ready" version=3
   if [ "$(cat "$ready" 2>/dev/null)" != "$version" ]; then
     echo "Preparing the Wine prefix in $WINEPREFIX (once)"
     wineboot -i >/dev/null 2>&1 || true
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Fonts' /v Path /d 'Z:\usr\share\wine\fonts' /f \
-      >/dev/null 2>&1
+    wine reg delete 'HKCU\Software\Wine\Fonts' /v Path /f >/dev/null 2>&1 || true
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     wineserver -w
     echo "$version" >"$ready"
   fi
