@@ -95,14 +95,15 @@ prepare_pdf_printer() {
 # without Marlett the caption buttons and scroll-bar arrows come out as the letters "0 1 r".
 # Marlett alone goes into the prefix's Fonts folder: with the whole folder, the editor's default
 # "System" font would become Wine's bitmap one, whose 5 is hard to tell from an S. The marker
-# holds the version of these settings, so that an older prefix gets them too.
+# holds the version of these settings; a prefix made by an older version is made anew, since
+# the fonts a prefix has once loaded stay registered in it.
 prepare_wine_prefix() {
-  local ready="$WINEPREFIX/.polver-ready" version=3
+  local ready="$WINEPREFIX/.polver-ready" version=4
   if [ "$(cat "$ready" 2>/dev/null)" != "$version" ]; then
     echo "Preparing the Wine prefix in $WINEPREFIX (once)"
+    [ -f "$ready" ] && rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    wine reg delete 'HKCU\Software\Wine\Fonts' /v Path /f >/dev/null 2>&1 || true
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     wineserver -w
