@@ -40,6 +40,10 @@ std::string Calculate(const Polver& polver, HWND dialog) {
 void CloseCalculator(const Polver& polver, HWND dialog, const CalculatorSpec& calculator) {
   PressButton(dialog, IDCANCEL);
   EXPECT_TRUE(WaitForWindowGone(polver.process.dwProcessId, "#32770", calculator.dialogTitle));
+  // A closed dialog is hidden first and destroyed a moment later: wait for the end of it, so
+  // that whatever is counted next no longer sees its windows.
+  for (int waited = 0; IsWindow(dialog) && waited < 10000; waited += 20) Sleep(20);
+  EXPECT_FALSE(IsWindow(dialog));
 }
 
 std::string ExpectedReport(const CalculatorSpec& calculator, RememberedInputs& remembered,
