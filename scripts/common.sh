@@ -120,16 +120,27 @@ start_wine_session() {
 }
 
 # ---- Benchmarks (scripts/benchmark-*.sh) ----
-# Builds tests/bench/NAME_benchmark.cpp and runs it on a virtual display against polver.exe in
-# the Windows build folder given (build/windows by default), in a Wine prefix of its own inside
-# that folder. Its exit status is the benchmark's: 0 within the target, 1 above it, 2 failed.
-run_benchmark() {
-  local name=$1 build
-  build=$(cd "${2:-$BUILD/windows}" && pwd)
+# The Windows build folder given (build/windows by default) as an absolute path, printed once it
+# holds polver.exe; otherwise a message and status 2.
+benchmark_build_folder() {
+  local build
+  build=$(cd "${1:-$BUILD/windows}" && pwd) || return 2
   if [ ! -f "$build/polver.exe" ]; then
     echo "no $build/polver.exe: build the Windows program first" >&2
     return 2
   fi
+  echo "$build"
+}
+
+# Builds tests/bench/NAME_benchmark.cpp and runs it on a virtual display against polver.exe in
+# the Windows build folder given (build/windows by default), in a Wine prefix of its own inside
+# that folder, with any further arguments after the path of polver.exe. Its exit status is the
+# benchmark's: 0 within the target, 1 above it, 2 failed.
+# Usage: run_benchmark NAME [build folder] [benchmark argument...]
+run_benchmark() {
+  local name=$1 build
+  build=$(benchmark_build_folder "${2:-}") || return 2
+  shift $(($# < 2 ? $# : 2))
   local bench="$build/${name}_benchmark.exe"
   x86_64-w64-mingw32-g++-posix -std=c++17 -O2 -Wall -static -I "$ROOT/res" -o "$bench" \
     "$ROOT/tests/bench/${name}_benchmark.cpp"
@@ -140,5 +151,5 @@ run_benchmark() {
   local polver
   polver=$(printf 'Z:%s' "$build/polver.exe" | tr / '\\')
   xvfb-run -a -s "-screen 0 1024x768x24" sh -c \
-    'wineserver -p; wine "$1" "$2"; code=$?; wineserver -k; exit $code' sh "$bench" "$polver"
+    'wineserver -p; wine "$@"; code=$?; wineserver -k; exit $code' sh "$bench" "$polver" "$@"
 }

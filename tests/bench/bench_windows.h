@@ -1,5 +1,6 @@
 // What the benchmarks share: a clock, reading a window's text from outside without hanging on a
-// busy process, and finding a process's window, and starting polver.exe up to its editor.
+// busy process, finding a process's window, starting polver.exe up to its editor, and the text
+// to type into a dialog's field.
 #pragma once
 
 #include <windows.h>
@@ -95,3 +96,9 @@ inline void EndPolver(RunningPolver& polver) {
   CloseHandle(polver.process.hThread);
   CloseHandle(polver.process.hProcess);
 }
+
+// The text to type into one field of a dialog, by its control id.
+struct FieldText {
+  int id;
+  const char* text;
+};

@@ -19,11 +19,6 @@ constexpr int kRuns = 20;
 constexpr double kTargetRatio = 1.2;
 constexpr UINT kTimeoutMs = 5000;
 
-struct FieldText {
-  int id;
-  const char* text;
-};
-
 const FieldText kWorkedExample[] = {
     {IDC_PK_A, "1000"}, {IDC_Y_A, "0"},    {IDC_X_A, "0"},     {IDC_PK_B, "1100"},
     {IDC_Y_B, "0"},     {IDC_X_B, "100"},  {IDC_Y_CK, "-300"}, {IDC_X_CK, "100"},

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "alignment_sample.h"
+#include "bench_windows.h"
 #include "resource.h"
 
 namespace {
@@ -23,17 +24,12 @@ constexpr int kRuns = 4;
 constexpr int kPoints = 10000;
 constexpr double kTargetRatio = 1.5;
 
-struct FieldText {
-  int id;
-  const char* text;
-};
-
 // One benchmark: a dialog opened from the menu, its fields, the lines selected in the editor and
 // the button pressed.
 struct BenchCase {
   const char* name;
   int menuCommand;
-  const char* dialogCaption;
+  const wchar_t* dialogCaption;
   std::vector<FieldText> fields;
   std::string (*sampleLines)();
   int button;
@@ -63,7 +59,7 @@ const std::string kFiftyVertices = FiftyVertices();
 const std::vector<BenchCase> kCases = {
     {"Trace Connecting, List PK, d",
      CMD_TRACE_CONNECTING,
-     "Trace Connecting Crooked (Spiral)",
+     L"Trace Connecting Crooked (Spiral)",
      {{IDC_PK_A, "1000"},
       {IDC_Y_A, "0"},
       {IDC_X_A, "0"},
@@ -79,19 +75,11 @@ const std::vector<BenchCase> kCases = {
      IDC_LIST_PK_D},
     {"Trace Alignment, List PK, d",
      CMD_TRACE_ALIGNMENT,
-     "Trace Alignment",
+     L"Trace Alignment",
      {{IDC_PK_START, "1000"}, {IDC_VERTICES, kFiftyVertices.c_str()}},
      AlignmentSurvey,
      IDC_LIST_PK_D},
 };
-
-double Seconds() {
-  LARGE_INTEGER now;
-  LARGE_INTEGER frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // A message to another process, waiting at most timeoutMs (not giving up early on a process that
 // looks hung: the program is busy on purpose while it works); false when it did not answer.
@@ -114,38 +102,6 @@ std::string ReadText(HWND window) {
   text.reserve(copied);
   for (DWORD_PTR i = 0; i < copied; ++i) text += static_cast<char>(wide[i]);
   return text;
-}
-
-struct WindowSearch {
-  DWORD processId;
-  const char* className;
-  const char* caption;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
-  WindowSearch& search = *reinterpret_cast<WindowSearch*>(parameter);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (owner == search.processId && IsWindowVisible(window) &&
-      lstrcmpiA(className, search.className) == 0 &&
-      (search.caption == nullptr || ReadText(window) == search.caption)) {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND WaitForWindow(DWORD processId, const char* className, const char* caption) {
-  for (int waited = 0; waited < 30000; waited += 20) {
-    WindowSearch search{processId, className, caption, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
-    Sleep(20);
-  }
-  return nullptr;
 }
 
 // Puts the lines into the editor and selects them all.
@@ -186,28 +142,19 @@ double TimeOneReplace(HWND editor, const std::string& lines, const std::string& 
 
 // Runs one case in a fresh polver.exe; prints its figures. 0 within the target, 1 above, 2 failed.
 int RunCase(const std::string& polverPath, const BenchCase& bench) {
-  std::string command = "\"" + polverPath + "\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
+  RunningPolver polver = StartPolver(polverPath);
+  if (polver.process.hProcess == nullptr) {
     std::fprintf(stderr, "cannot start %s\n", polverPath.c_str());
     return 2;
   }
   double press = -1, replace = -1;
   std::string block;
   const std::string lines = bench.sampleLines();
-  HWND mainWindow = WaitForWindow(process.dwProcessId, "Polver", nullptr);
-  HWND editor = nullptr;
-  for (int waited = 0; mainWindow != nullptr && editor == nullptr && waited < 10000; waited += 20) {
-    editor = GetDlgItem(mainWindow, IDC_EDITOR);
-    Sleep(20);
-  }
+  HWND editor = polver.mainWindow ? GetDlgItem(polver.mainWindow, IDC_EDITOR) : nullptr;
   HWND dialog = nullptr;
   if (editor != nullptr) {
-    PostMessageA(mainWindow, WM_COMMAND, bench.menuCommand, 0);
-    dialog = WaitForWindow(process.dwProcessId, "#32770", bench.dialogCaption);
+    PostMessageA(polver.mainWindow, WM_COMMAND, bench.menuCommand, 0);
+    dialog = WaitForWindow(polver.process.dwProcessId, L"#32770", bench.dialogCaption);
   }
   if (dialog != nullptr) {
     for (const FieldText& field : bench.fields) {
@@ -228,10 +175,7 @@ int RunCase(const std::string& polverPath, const BenchCase& bench) {
       replace = replace < 0 || replaced < replace ? replaced : replace;
     }
   }
-  TerminateProcess(process.hProcess, 0);
-  WaitForSingleObject(process.hProcess, 10000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  EndPolver(polver);
 
   if (press <= 0 || replace <= 0) {
     std::fprintf(stderr, "%s: the measurement failed (press %.3f s, replace %.3f s)\n", bench.name,
