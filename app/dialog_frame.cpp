@@ -46,18 +46,20 @@ void FrameShowOutcome(HWND dialog, const CalculatorSpec& calculator, const std::
 }
 
 void FramePointList(HWND dialog, const CalculatorSpec& calculator, PointListAction action) {
+  // The element's fields are read and remembered first, as CALC does, whatever the selection.
+  std::vector<std::string> texts;
+  texts.reserve(calculator.inputs.size());
+  for (const InputField& field : calculator.inputs) {
+    texts.push_back(IsPointField(field) ? std::string()
+                                        : GetText(GetDlgItem(dialog, field.controlId)));
+  }
+  RememberElementTexts(calculator, texts, Remembered());
   const std::vector<std::string> lines = NonBlankLines(GetSelectedText(App().Editor));
   if (lines.empty()) {
     MessageBoxA(dialog, Messages::kSelectPointLines, Messages::kPointListCaption,
                 MB_OK | MB_ICONINFORMATION);
   } else {
     WaitCursor wait;
-    std::vector<std::string> texts;
-    texts.reserve(calculator.inputs.size());
-    for (const InputField& field : calculator.inputs) {
-      texts.push_back(IsPointField(field) ? std::string()
-                                          : GetText(GetDlgItem(dialog, field.controlId)));
-    }
     AppendText(App().Editor, PointListBlock(calculator, texts, Remembered(), action,
                                             Remembered().XBeforeY, lines));
   }
