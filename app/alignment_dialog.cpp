@@ -20,6 +20,7 @@ void OpenAlignment(HWND dialog) {
   const AlignmentTexts texts = OpeningAlignmentTexts(Remembered());
   SetText(GetDlgItem(dialog, IDC_PK_START), texts.PKstart);
   SetText(GetDlgItem(dialog, IDC_VERTICES), texts.vertices);
+  SetText(GetDlgItem(dialog, IDC_PROFILE), texts.profile);
   CheckDlgButton(dialog, IDC_X_BEFORE_Y, texts.xBeforeY ? BST_CHECKED : BST_UNCHECKED);
   CenterWindow(dialog);
 }
@@ -29,6 +30,7 @@ AlignmentTexts ReadAndRemember(HWND dialog) {
   texts.PKstart = GetText(GetDlgItem(dialog, IDC_PK_START));
   texts.vertices = GetText(GetDlgItem(dialog, IDC_VERTICES));
   texts.xBeforeY = IsDlgButtonChecked(dialog, IDC_X_BEFORE_Y) == BST_CHECKED;
+  texts.profile = GetText(GetDlgItem(dialog, IDC_PROFILE));
   RememberAlignmentTexts(texts, Remembered());
   return texts;
 }
@@ -58,7 +60,7 @@ void PointList(HWND dialog, bool setOut) {
 
 }  // namespace
 
-// Enter in the vertex lines makes a new line (ES_WANTRETURN); elsewhere it is CALC (IDOK).
+// Enter in the vertex and profile lines makes a new line (ES_WANTRETURN); elsewhere it is CALC (IDOK).
 // Escape, Close and the window's close box end the dialog; a multi-line field answers Escape
 // with WM_CLOSE to its dialog.
 INT_PTR CALLBACK TraceAlignmentDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -51,13 +51,14 @@ std::string CoordinateHeader(bool xBeforeY) {
 
 AlignmentTexts OpeningAlignmentTexts(const RememberedInputs& inputs) {
   return {NumToText(inputs.Number[AlignmentStartPK]), inputs.Name[AlignmentVertices],
-          inputs.XBeforeY};
+          inputs.XBeforeY, inputs.Name[AlignmentProfile]};
 }
 
 void RememberAlignmentTexts(const AlignmentTexts& texts, RememberedInputs& inputs) {
   inputs.Number[AlignmentStartPK] = TextToNum(texts.PKstart);
   inputs.Name[AlignmentVertices] = texts.vertices;
   inputs.XBeforeY = texts.xBeforeY;
+  inputs.Name[AlignmentProfile] = texts.profile;
 }
 
 AlignmentReading ReadAlignment(const AlignmentTexts& texts) {

@@ -13,19 +13,21 @@
 extern const char* const kPointOutsideAlignment;     // "!Point outside of alignment!"
 extern const char* const kChainageOutsideAlignment;  // "!Chainage outside of alignment!"
 
-// What the dialog holds: the PK start and vertices texts as typed, and the "X before Y" setting.
+// What the dialog holds: the PK start, vertex and profile texts as typed, and the "X before Y"
+// setting.
 struct AlignmentTexts {
   std::string PKstart;
   std::string vertices;
   bool xBeforeY = false;
+  std::string profile;  // blank: the alignment has no profile
 };
 
 // The texts the dialog shows when it opens: NumToText of the remembered PK start (" 0" at first),
-// the vertex lines as last typed, the shared "X before Y".
+// the vertex and profile lines as last typed, the shared "X before Y".
 AlignmentTexts OpeningAlignmentTexts(const RememberedInputs& inputs);
 
-// Remembers what the dialog holds: PK start through TextToNum, the vertex lines as typed and
-// "X before Y" (shared with the Trace dialogs).
+// Remembers what the dialog holds: PK start through TextToNum, the vertex and profile lines as
+// typed and "X before Y" (shared with the Trace dialogs).
 void RememberAlignmentTexts(const AlignmentTexts& texts, RememberedInputs& inputs);
 
 // The vertices read from the dialog's texts: the echo of every non-blank vertex line as typed,

@@ -23,8 +23,9 @@ enum RememberedNumber {
 };
 // clang-format on
 
-// One remembered text per point-name field, and Trace Alignment's vertex lines as typed.
-enum RememberedName { PzName, RpName, AlignmentVertices, RememberedNameCount };
+// One remembered text per point-name field, and Trace Alignment's vertex and profile lines as
+// typed.
+enum RememberedName { PzName, RpName, AlignmentVertices, AlignmentProfile, RememberedNameCount };
 
 struct RememberedInputs {
   double Number[RememberedNumberCount];

@@ -18,6 +18,7 @@
 #define IDD_RAIL_CIRCULAR    1015
 #define IDD_RAIL_CONNECTING  1016
 #define IDD_TRACE_ALIGNMENT  1017
+#define IDD_IMPORT_LANDXML   1018
 
 /* File menu */
 #define CMD_NEW              100
@@ -130,10 +131,20 @@
 #define IDC_SET_OUT          1202
 #define IDC_X_BEFORE_Y       1203
 #define IDC_GROUP_POINT_LIST 1204
+/* Trace Alignment: heights, LandXML and the drawing */
+#define IDC_LIST_H           1205
+#define IDC_IMPORT_LANDXML   1206
+#define IDC_EXPORT_LANDXML   1207
+#define IDC_DRAWING          1208
+#define IDC_GROUP_LANDXML    1209
 /* Trace Alignment: PK start and the vertex lines */
 #define IDC_LABEL_PK_START   1211
 #define IDC_PK_START         1212
 #define IDC_LABEL_VERTICES   1213
 #define IDC_VERTICES         1214
+#define IDC_LABEL_PROFILE    1215
+#define IDC_PROFILE          1216
+/* Import LandXML: the alignments of the file */
+#define IDC_ALIGNMENT_LIST   1221
 
 #endif

@@ -9,7 +9,7 @@
 #include "alignment_sample.h"
 
 int main() {
-  const AlignmentTexts texts = {"1000", FiftyVertices(), false};
+  const AlignmentTexts texts = {"1000", FiftyVertices(), false, ""};
   const std::string survey = AlignmentSurvey();
   double best = -1;
   std::string block;

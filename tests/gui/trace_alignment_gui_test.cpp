@@ -46,7 +46,7 @@ TEST_F(PolverTest, TraceAlignmentCalcListSetOutAndRememberedVertices) {
   WriteText(GetDlgItem(dialog, IDC_VERTICES), kVertices);
   SaveScreenshot("trace-alignment");
 
-  const AlignmentTexts texts = {"1000", kVertices, false};
+  const AlignmentTexts texts = {"1000", kVertices, false, ""};
   const std::string calc = Calculate(polver, dialog);
   EXPECT_EQ(AlignmentCalcBlock(texts), calc);
   EXPECT_NE(std::string::npos, calc.find("\r\nV1 NSK\t1838.3934\t811.3715\t978.4287\r\n"));

@@ -25,7 +25,7 @@ const AlignmentTexts kWorked = {"1000",
                                 "V2 700 2200 800 0\r\n"
                                 "V3 1500 3000 500 80\r\n"
                                 "V4 1600 4000",
-                                false};
+                                false, ""};
 
 const std::vector<std::string> kWorkedEcho = {"PKstart=1000",
                                               "V0 500 200",
@@ -98,10 +98,10 @@ TEST(TraceAlignment, ProblemLines) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.vertices);
-    const AlignmentTexts texts = {"0", c.vertices, false};
+    const AlignmentTexts texts = {"0", c.vertices, false, ""};
     EXPECT_EQ(ReadAlignment(texts).problems, c.problems);
   }
-  const AlignmentTexts bad = {"7", "V0 0 0\r\n  \r\nV1;0;100;0;10\r\nV2 100 100", false};
+  const AlignmentTexts bad = {"7", "V0 0 0\r\n  \r\nV1;0;100;0;10\r\nV2 100 100", false, ""};
   EXPECT_EQ(AlignmentListBlock(bad, "P 1 2"),
             ReportLines({"", "Calculation on alignment: point list", "", "PKstart=7", "V0 0 0",
                          "V1;0;100;0;10", "V2 100 100", "",
@@ -220,7 +220,7 @@ TEST(TraceAlignment, SpiralSeriesErrorTable) {
 // construction (k, p) it finds a small offset: the README states these figures. The track turns
 // right, so the point found 0.0249 outside the curve has a negative offset.
 TEST(TraceAlignment, TraceConnectingAgainstTheShiftConstruction) {
-  const AlignmentTexts texts = {"1000", "V0 0 0\nV1 0 1000 300 100\nV2 1000 1500", false};
+  const AlignmentTexts texts = {"1000", "V0 0 0\nV1 0 1000 300 100\nV2 1000 1500", false, ""};
   const Alignment a = ReadAlignment(texts).alignment;
   const VertexCurve& c = a.curves[1];
   EXPECT_EQ(LengthText(c.k), "49.9537");
