@@ -87,7 +87,7 @@ TEST_F(PolverTest, TraceAlignmentCalcListSetOutAndRememberedVertices) {
   ClickInto(GetDlgItem(dialog, IDC_PK_START));
   const size_t before = ReadText(polver.editor).size();
   PressKeys("Return");
-  EXPECT_EQ(AlignmentCalcBlock({" 1000", kVertices, false}), WaitForGrowth(polver.editor, before));
+  EXPECT_EQ(AlignmentCalcBlock({" 1000", kVertices, false, ""}), WaitForGrowth(polver.editor, before));
   HWND vertices = GetDlgItem(dialog, IDC_VERTICES);
   ClickInto(vertices);
   const size_t length = ReadText(polver.editor).size();
