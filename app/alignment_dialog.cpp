@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "alignment_heights.h"
 #include "alignment_report.h"
 #include "app_state.h"
 #include "editor_text.h"
@@ -41,21 +42,41 @@ void Calculate(HWND dialog) {
   AppendText(App().Editor, AlignmentCalcBlock(texts));
 }
 
-// "List PK, d" or "Set out" over the lines selected in the editor; nothing selected gives the
-// point lists' message and nothing else.
+// The lines selected in the editor; false after the point lists' message when none are.
+bool SelectedLines(HWND dialog, std::string& selection) {
+  selection = GetSelectedText(App().Editor);
+  if (!NonBlankLines(selection).empty()) return true;
+  MessageBoxA(dialog, Messages::kSelectPointLines, Messages::kPointListCaption,
+              MB_OK | MB_ICONINFORMATION);
+  return false;
+}
+
+// The pressed button would stay the default one; Enter means CALC here too.
+void ReturnToCalc(HWND dialog) {
+  SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_CALC)), TRUE);
+}
+
+// "List PK, d" or "Set out" over the lines selected in the editor.
 void PointList(HWND dialog, bool setOut) {
   const AlignmentTexts texts = ReadAndRemember(dialog);
-  const std::string selection = GetSelectedText(App().Editor);
-  if (NonBlankLines(selection).empty()) {
-    MessageBoxA(dialog, Messages::kSelectPointLines, Messages::kPointListCaption,
-                MB_OK | MB_ICONINFORMATION);
-  } else {
+  std::string selection;
+  if (SelectedLines(dialog, selection)) {
     WaitCursor wait;
     AppendText(App().Editor, setOut ? AlignmentSetOutBlock(texts, selection)
                                     : AlignmentListBlock(texts, selection));
   }
-  // The pressed button would stay the default one; Enter means CALC here too.
-  SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_CALC)), TRUE);
+  ReturnToCalc(dialog);
+}
+
+// "List H": the selected chainage-and-height lines against the profile.
+void ListHeights(HWND dialog) {
+  const AlignmentTexts texts = ReadAndRemember(dialog);
+  std::string selection;
+  if (SelectedLines(dialog, selection)) {
+    WaitCursor wait;
+    AppendText(App().Editor, AlignmentHeightsBlock(texts, selection));
+  }
+  ReturnToCalc(dialog);
 }
 
 }  // namespace
@@ -73,6 +94,7 @@ INT_PTR CALLBACK TraceAlignmentDialog(HWND dialog, UINT message, WPARAM wParam, 
         case IDCANCEL: EndDialog(dialog, 0); break;
         case IDC_LIST_PK_D: PointList(dialog, false); break;
         case IDC_SET_OUT: PointList(dialog, true); break;
+        case IDC_LIST_H: ListHeights(dialog); break;
         case IDC_X_BEFORE_Y:
           Remembered().XBeforeY = IsDlgButtonChecked(dialog, IDC_X_BEFORE_Y) == BST_CHECKED;
           break;
