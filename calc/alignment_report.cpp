@@ -47,6 +47,26 @@ std::string CoordinateHeader(bool xBeforeY) {
   return xBeforeY ? "X\tY" : "Y\tX";
 }
 
+// The curve table and the empty line after it. Its columns: one L and one T while every curve
+// has L2 = L, otherwise both spirals and both tangents, with D = T in + T out - K.
+void AddCurveTable(std::string& block, const Alignment& a) {
+  const size_t n = a.vertices.size();
+  bool unequal = false;
+  for (size_t i = 1; i + 1 < n; ++i) unequal = unequal || a.curves[i].L2 != a.curves[i].L;
+  AddLine(block, unequal ? "Vertex\tAngle\tR\tL in\tL out\tT in\tT out\tK\tD\tPK"
+                         : "Vertex\tAngle\tR\tL\tT\tK\tD\tPK");
+  for (size_t i = 1; i + 1 < n; ++i) {
+    const VertexCurve& c = a.curves[i];
+    const std::string spirals = unequal ? LengthText(c.L) + kTab + LengthText(c.L2) + kTab +
+                                              LengthText(c.T) + kTab + LengthText(c.T2)
+                                        : LengthText(c.L) + kTab + LengthText(c.T);
+    AddLine(block, a.vertices[i].name + kTab + AngleText(c.theta) + kTab + LengthText(c.R) + kTab +
+                       spirals + kTab + LengthText(c.K) + kTab + LengthText(c.D) + kTab +
+                       LengthText(c.PK));
+  }
+  AddLine(block, "");
+}
+
 }  // namespace
 
 AlignmentTexts OpeningAlignmentTexts(const RememberedInputs& inputs) {
@@ -79,6 +99,8 @@ AlignmentReading ReadAlignment(const AlignmentTexts& texts) {
     if (texts.xBeforeY) vertex.at = {second, first};
     hasCurve.push_back(f.size() >= 5 && ReadFullNumber(f[3], split.decimalComma, vertex.R) &&
                        ReadFullNumber(f[4], split.decimalComma, vertex.L));
+    double L2 = 0;
+    if (f.size() >= 6 && ReadFullNumber(f[5], split.decimalComma, L2)) vertex.L2 = L2;
     vertices.push_back(vertex);
   }
   if (!reading.problems.empty()) return reading;
@@ -102,15 +124,7 @@ std::string AlignmentCalcBlock(const AlignmentTexts& texts) {
   const Alignment& a = reading.alignment;
   const size_t n = a.vertices.size();
 
-  AddLine(block, "Vertex\tAngle\tR\tL\tT\tK\tD\tPK");
-  for (size_t i = 1; i + 1 < n; ++i) {
-    const VertexCurve& c = a.curves[i];
-    AddLine(block, a.vertices[i].name + kTab + AngleText(c.theta) + kTab + LengthText(c.R) + kTab +
-                       LengthText(c.L) + kTab + LengthText(c.T) + kTab + LengthText(c.K) + kTab +
-                       LengthText(c.D) + kTab + LengthText(c.PK));
-  }
-  AddLine(block, "");
-
+  AddCurveTable(block, a);
   AddLine(block, "Point\tPK\t" + CoordinateHeader(texts.xBeforeY));
   const auto row = [&](const std::string& name, double PK, PlanePoint P) {
     AddLine(block, name + kTab + LengthText(PK) + kTab + CoordinateColumns(P, texts.xBeforeY));
