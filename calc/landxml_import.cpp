@@ -11,6 +11,7 @@
 #include "geometry.h"
 #include "landxml_numbers.h"
 #include "number_text.h"
+#include "profile.h"
 #include "shortest_text.h"
 
 namespace {
@@ -346,6 +347,7 @@ std::string ProfileLines(const XmlNode& alignment, std::string& lines) {
     }
     points.push_back(point);
   }
+  if (points.empty()) return "";
   for (size_t j = 0; j < points.size(); ++j) {
     const ProfilePoint& p = points[j];
     std::string line = ShortestText(p.PK) + " " + ShortestText(p.H);
@@ -371,7 +373,14 @@ std::string ProfileLines(const XmlNode& alignment, std::string& lines) {
     lines += line;
     if (j + 1 < points.size()) lines += "\r\n";
   }
-  return "";
+  // Whatever CALC would not read (one point only, stations that do not grow, curves that
+  // overlap) is refused here, at the station its first problem line names.
+  const std::vector<std::string> problems = ReadProfile(lines).problems;
+  if (problems.empty()) return "";
+  const size_t at = problems.front().find("PK ");
+  const double PK =
+      at == std::string::npos ? points.front().PK : TextToNum(problems.front().substr(at + 3));
+  return Reason("its profile at %s does not read as grades and vertical curves", PK);
 }
 
 }  // namespace
