@@ -240,9 +240,8 @@ std::string VertexLine(const std::string& name, PlanePoint at, bool xBeforeY) {
 
 // The plan as vertex lines, or the refusal of a sequence that does not read.
 std::string PlanVertices(const std::vector<PlanElement>& plan, bool xBeforeY, std::string& lines,
-                         std::vector<double>& curveStarts) {
+                         std::vector<CurveGroup>& groups) {
   std::vector<AlignmentVertex> vertices;
-  std::vector<CurveGroup> groups;
   int offending = 0;
   if (!ReadSequence(plan, groups, offending)) {
     const size_t at = static_cast<size_t>(
@@ -251,7 +250,6 @@ std::string PlanVertices(const std::vector<PlanElement>& plan, bool xBeforeY, st
   }
   const auto element = [&](int i) -> const PlanElement& { return plan[static_cast<size_t>(i)]; };
   vertices.push_back({"V0", plan.front().start, 0, 0});
-  curveStarts.push_back(plan.front().PK);
   int firstOfLine = 0;  // the first element of the straight before the next curve
   for (const CurveGroup& g : groups) {
     const int first = g.spiralIn >= 0 ? g.spiralIn : g.curve;
@@ -267,7 +265,6 @@ std::string PlanVertices(const std::vector<PlanElement>& plan, bool xBeforeY, st
     v.L = g.spiralIn >= 0 ? element(g.spiralIn).length : 0;
     v.L2 = g.spiralOut >= 0 ? element(g.spiralOut).length : 0;
     vertices.push_back(v);
-    curveStarts.push_back(element(first).PK);
     firstOfLine = g.lineAfter;
   }
   vertices.push_back({"V" + std::to_string(vertices.size()), plan.back().end, 0, 0});
@@ -284,31 +281,54 @@ std::string PlanVertices(const std::vector<PlanElement>& plan, bool xBeforeY, st
   return "";
 }
 
-// The chainage where the curve of the vertex that a problem line names starts (curveStarts[i]
+double FirstPK(const std::vector<PlanElement>& plan, const CurveGroup& g) {
+  return plan[static_cast<size_t>(g.spiralIn >= 0 ? g.spiralIn : g.curve)].PK;
+}
+
+// The chainage where the curve of the vertex that a problem line names starts (groups[i - 1]
 // for vertex i), or PK start when it names none.
 double ProblemPK(const std::string& problem, const Alignment& a,
-                 const std::vector<double>& curveStarts) {
-  for (size_t i = 1; i + 1 < a.vertices.size() && i < curveStarts.size(); ++i) {
+                 const std::vector<PlanElement>& plan, const std::vector<CurveGroup>& groups) {
+  for (size_t i = 1; i + 1 < a.vertices.size() && i <= groups.size(); ++i) {
     const std::string& name = a.vertices[i].name;
     if (problem.find(" " + name + ":") != std::string::npos ||
         problem.find(" " + name + " ") != std::string::npos)
-      return curveStarts[i];
+      return FirstPK(plan, groups[i - 1]);
   }
   return a.PKstart;
 }
 
-// The refusal when the alignment built from the vertex lines does not run through every
-// element's ends of the file.
+bool Near(PlanePoint a, PlanePoint b) {
+  return LengthOf(a, b) <= kEndAgreement;
+}
+
+// The refusal when the alignment built from the vertex lines does not run through the file's
+// element ends: each spiral and arc from and to the main points of its vertex, each straight's
+// ends on the alignment.
 std::string GeometryRefusal(const std::string& PKstart, const std::string& vertexLines,
                             bool xBeforeY, const std::vector<PlanElement>& plan,
-                            const std::vector<double>& curveStarts) {
+                            const std::vector<CurveGroup>& groups) {
   const AlignmentReading reading = ReadAlignment({PKstart, vertexLines, xBeforeY, ""});
-  if (!reading.problems.empty()) {
-    return Reason(kNotInOrder, ProblemPK(reading.problems.front(), reading.alignment, curveStarts));
+  const Alignment& a = reading.alignment;
+  if (!reading.problems.empty())
+    return Reason(kNotInOrder, ProblemPK(reading.problems.front(), a, plan, groups));
+  for (size_t i = 0; i < groups.size(); ++i) {
+    const CurveGroup& g = groups[i];
+    const VertexCurve& c = a.curves[i + 1];
+    // The file's element at index (none: -1) from start to end, or its refusal.
+    const auto check = [&](int index, PlanePoint start, PlanePoint end) -> std::string {
+      if (index < 0) return "";
+      const PlanElement& e = plan[static_cast<size_t>(index)];
+      return Near(e.start, start) && Near(e.end, end) ? "" : Reason(kNotInOrder, e.PK);
+    };
+    for (const std::string& reason : {check(g.spiralIn, c.NSK, c.NKK), check(g.curve, c.NKK, c.KKK),
+                                      check(g.spiralOut, c.KKK, c.KSK)}) {
+      if (!reason.empty()) return reason;
+    }
   }
   for (const PlanElement& e : plan) {
     for (PlanePoint P : {e.start, e.end}) {
-      const AlignmentStation station = ProjectOntoAlignment(reading.alignment, P);
+      const AlignmentStation station = ProjectOntoAlignment(a, P);
       if (!station.found || !(Absolute(station.d) <= kEndAgreement))
         return Reason(kNotInOrder, e.PK);
     }
@@ -410,11 +430,10 @@ LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY) {
   if (!reason.empty() && reason.find("unsymmetrical") != std::string::npos) return refuse(reason);
 
   std::string vertexLines;
-  std::vector<double> curveStarts;
+  std::vector<CurveGroup> groups;
   const std::string PKtext = ShortestText(PKstart);
-  std::string planReason = PlanVertices(plan, xBeforeY, vertexLines, curveStarts);
-  if (planReason.empty())
-    planReason = GeometryRefusal(PKtext, vertexLines, xBeforeY, plan, curveStarts);
+  std::string planReason = PlanVertices(plan, xBeforeY, vertexLines, groups);
+  if (planReason.empty()) planReason = GeometryRefusal(PKtext, vertexLines, xBeforeY, plan, groups);
   if (!planReason.empty()) return refuse(planReason);
   if (!reason.empty()) return refuse(reason);
 
