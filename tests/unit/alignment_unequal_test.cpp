@@ -10,6 +10,7 @@
 #include "alignment_report.h"
 #include "geometry.h"
 #include "report.h"
+#include "shortest_text.h"
 
 namespace {
 
@@ -173,6 +174,13 @@ TEST(AlignmentTolerances, StraightsEndsAndChainages) {
   EXPECT_EQ(ElementAtChainage(a, a.PKend + 5e-7), static_cast<int>(a.elements.size()) - 1);
   EXPECT_EQ(ElementAtChainage(a, a.PKstart - 2e-6), -1);
   EXPECT_EQ(ElementAtChainage(a, a.PKend + 2e-6), -1);
+
+  // Set out a hair beyond the end: the end vertex itself; further: outside.
+  const std::string block = AlignmentSetOutBlock(
+      texts, "E " + ShortestText(a.PKend + 5e-7) + " 0\nF " + ShortestText(a.PKend + 2e-6) + " 0");
+  EXPECT_NE(block.find("\t0.0000\t100.0000\t200.0000\tstraight V1-V2\r\n"), std::string::npos)
+      << block;
+  EXPECT_NE(block.find("\t-\t-\t!Chainage outside of alignment!\r\n"), std::string::npos) << block;
 }
 
 }  // namespace
