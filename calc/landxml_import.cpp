@@ -25,8 +25,7 @@ const double kSameDirection = 1e-6;
 const double kEndAgreement = 1e-3;
 
 const char* const kNotInOrder =
-    "its elements at %s do not read as straight, spiral, curve, "
-    "spiral, straight";
+    "its elements at %s do not read as straight, spiral, curve, spiral, straight";
 
 enum PlanKind { LineKind, CurveKind, SpiralKind };
 
@@ -187,37 +186,38 @@ struct CurveGroup {
   int lineBefore, spiralIn, curve, spiralOut, lineAfter;
 };
 
+bool IsLine(const PlanElement& e) {
+  return e.kind == LineKind;
+}
+bool IsCurve(const PlanElement& e) {
+  return e.kind == CurveKind;
+}
+
 // The plan read as line, then any number of [spiral] curve [spiral] line; false with the
-// element that breaks the sequence.
+// element that breaks the sequence (plan.size() when the plan ends too early).
 bool ReadSequence(const std::vector<PlanElement>& plan, std::vector<CurveGroup>& groups,
                   int& offending) {
   const int n = static_cast<int>(plan.size());
-  const auto kindAt = [&](int i) { return i < n ? plan[static_cast<size_t>(i)].kind : LineKind; };
+  // Whether the element at i is there, was read, and passes the test.
+  const auto is = [&](int i, bool (*test)(const PlanElement&)) {
+    return i < n && plan[static_cast<size_t>(i)].readable && test(plan[static_cast<size_t>(i)]);
+  };
   offending = 0;
-  if (n == 0 || kindAt(0) != LineKind || !plan[0].readable) return false;
+  if (!is(0, IsLine)) return false;
   int line = 0;
-  int i = 1;
-  while (true) {
-    while (i < n && kindAt(i) == LineKind && plan[static_cast<size_t>(i)].readable) {
-      line = i;  // a straight that continues the one before
-      ++i;
-    }
+  for (int i = 1;;) {
+    while (is(i, IsLine)) line = i++;  // straights that continue one another
     if (i == n) return true;
     CurveGroup group = {line, -1, -1, -1, -1};
+    if (is(i, IntoCurve)) group.spiralIn = i++;
     offending = i;
-    if (!plan[static_cast<size_t>(i)].readable) return false;
-    if (IntoCurve(plan[static_cast<size_t>(i)])) group.spiralIn = i++;
-    offending = i;
-    if (i >= n || kindAt(i) != CurveKind || !plan[static_cast<size_t>(i)].readable) return false;
+    if (!is(i, IsCurve)) return false;
     group.curve = i++;
+    if (is(i, OutOfCurve)) group.spiralOut = i++;
     offending = i;
-    if (i < n && OutOfCurve(plan[static_cast<size_t>(i)]) && plan[static_cast<size_t>(i)].readable)
-      group.spiralOut = i++;
-    offending = i;
-    if (i >= n || kindAt(i) != LineKind || !plan[static_cast<size_t>(i)].readable) return false;
-    group.lineAfter = i;
+    if (!is(i, IsLine)) return false;
+    group.lineAfter = line = i++;
     groups.push_back(group);
-    line = i++;
   }
 }
 
