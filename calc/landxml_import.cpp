@@ -35,7 +35,9 @@ struct PlanElement {
   bool readable = false;  // its points and numbers were read
   PlanePoint start = {0, 0}, end = {0, 0};
   double length = 0;
-  double R = 0;                                   // a curve's radius
+  double R = 0;            // a curve's radius
+  bool hasCentre = false;  // a curve's <Center> was read
+  PlanePoint centre = {0, 0};
   double radiusStart = kInfinite, radiusEnd = 0;  // a spiral's, infinite for "INF" or 0
   bool clothoid = true;
 };
@@ -78,12 +80,12 @@ PlanElement ReadPlanElement(const XmlNode& node, PlanKind kind) {
   switch (kind) {
     case LineKind: e.length = LengthOf(e.start, e.end); break;
     case CurveKind: {
-      PlanePoint centre = {0, 0};
+      e.hasCentre = ReadXmlPoint(node.Child("Center"), e.centre);
       const std::string* radius = node.Attribute("radius");
       if (radius && ReadXmlNumber(*radius, e.R) && e.R != 0) {
         e.R = Absolute(e.R);
-      } else if (ReadXmlPoint(node.Child("Center"), centre)) {
-        e.R = LengthOf(e.start, centre);
+      } else if (e.hasCentre) {
+        e.R = LengthOf(e.start, e.centre);
       } else {
         e.readable = false;
       }
@@ -298,13 +300,22 @@ double ProblemPK(const std::string& problem, const Alignment& a,
   return a.PKstart;
 }
 
-bool Near(PlanePoint a, PlanePoint b) {
-  return LengthOf(a, b) <= kEndAgreement;
+// The middle of a curve's arc as the file draws it: on the circle about its <Center> through
+// its Start, halfway between its ends (on the far side for an arc longer than half the circle).
+bool ArcMiddle(const PlanElement& e, PlanePoint& middle) {
+  const PlanePoint chordMiddle = {(e.start.Y + e.end.Y) / 2, (e.start.X + e.end.X) / 2};
+  const double away = LengthOf(e.centre, chordMiddle);
+  if (!e.hasCentre || !(away > 0)) return false;
+  const double scale = LengthOf(e.centre, e.start) / away * (e.length > e.R * TimesPi(1) ? -1 : 1);
+  middle = {e.centre.Y + scale * (chordMiddle.Y - e.centre.Y),
+            e.centre.X + scale * (chordMiddle.X - e.centre.X)};
+  return true;
 }
 
-// The refusal when the alignment built from the vertex lines does not run through the file's
-// element ends: each spiral and arc from and to the main points of its vertex, each straight's
-// ends on the alignment.
+// The refusal when the alignment built from the vertex lines does not agree with the file's
+// geometry: each element's ends, and the middle of each arc, within kEndAgreement of it. (Where
+// the main points lie along the track is left to the vertices: with a small turn, the rounding
+// of the file's coordinates moves the tangents' meeting point along them far more than across.)
 std::string GeometryRefusal(const std::string& PKstart, const std::string& vertexLines,
                             bool xBeforeY, const std::vector<PlanElement>& plan,
                             const std::vector<CurveGroup>& groups) {
@@ -312,22 +323,11 @@ std::string GeometryRefusal(const std::string& PKstart, const std::string& verte
   const Alignment& a = reading.alignment;
   if (!reading.problems.empty())
     return Reason(kNotInOrder, ProblemPK(reading.problems.front(), a, plan, groups));
-  for (size_t i = 0; i < groups.size(); ++i) {
-    const CurveGroup& g = groups[i];
-    const VertexCurve& c = a.curves[i + 1];
-    // The file's element at index (none: -1) from start to end, or its refusal.
-    const auto check = [&](int index, PlanePoint start, PlanePoint end) -> std::string {
-      if (index < 0) return "";
-      const PlanElement& e = plan[static_cast<size_t>(index)];
-      return Near(e.start, start) && Near(e.end, end) ? "" : Reason(kNotInOrder, e.PK);
-    };
-    for (const std::string& reason : {check(g.spiralIn, c.NSK, c.NKK), check(g.curve, c.NKK, c.KKK),
-                                      check(g.spiralOut, c.KKK, c.KSK)}) {
-      if (!reason.empty()) return reason;
-    }
-  }
   for (const PlanElement& e : plan) {
-    for (PlanePoint P : {e.start, e.end}) {
+    std::vector<PlanePoint> points = {e.start, e.end};
+    PlanePoint middle = {0, 0};
+    if (e.kind == CurveKind && ArcMiddle(e, middle)) points.push_back(middle);
+    for (PlanePoint P : points) {
       const AlignmentStation station = ProjectOntoAlignment(a, P);
       if (!station.found || !(Absolute(station.d) <= kEndAgreement))
         return Reason(kNotInOrder, e.PK);

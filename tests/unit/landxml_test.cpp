@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "alignment_report.h"
+#include "geometry.h"
 #include "landxml.h"
 #include "number_text.h"
 #include "point_lines.h"
@@ -257,6 +258,27 @@ TEST(LandXml, ShortestTextReadsBack) {
   }
 }
 
+// The tree with every number rounded to four decimals, as many design programs write them.
+XmlNode RoundedToFourDecimals(XmlNode node) {
+  const auto rounded = [](const std::string& text) {
+    std::string out;
+    for (const std::string& field : SplitFields(text).fields) {
+      double value = 0;
+      out += (out.empty() ? "" : " ") +
+             (ReadFullNumber(field, false, value) ? FixedText(value, 4) : field);
+    }
+    return out;
+  };
+  node.text = rounded(node.text);
+  for (auto& attribute : node.attributes) {
+    if (attribute.first == "length" || attribute.first == "radius") {
+      attribute.second = rounded(attribute.second);
+    }
+  }
+  for (XmlNode& child : node.children) child = RoundedToFourDecimals(child);
+  return node;
+}
+
 // Random vertex lines whose curves fit, with spirals of their own length on either side.
 AlignmentTexts RandomTexts(std::mt19937& random) {
   std::uniform_real_distribution<double> unit(0, 1);
@@ -355,6 +377,20 @@ TEST(LandXml, ExportThenTakeOverRoundTrip) {
         ASSERT_TRUE(s.found) << e.name << " " << end;
         EXPECT_LT(std::fabs(s.d), 1e-3) << e.name << " " << end;
       }
+    }
+    // The same file as a design program writes it, to four decimals: still taken over, with
+    // the radii and spiral lengths as written. (The vertices may move along the straights by
+    // more: with a small turn, where two straights meet is sensitive to their rounding.)
+    const LandXmlTakeOver rounded =
+        TakeOverAlignment(RoundedToFourDecimals(alignment), texts.xBeforeY);
+    ASSERT_EQ(rounded.refusal, "");
+    const AlignmentReading reread = ReadAlignment(rounded.texts);
+    const auto& a2 = reread.alignment;
+    ASSERT_EQ(a2.vertices.size(), v0.size());
+    for (size_t i = 1; i + 1 < v0.size(); ++i) {
+      EXPECT_NEAR(a2.curves[i].R, v0[i].R, 1e-4) << i;
+      EXPECT_NEAR(a2.curves[i].L, v0[i].L, 1e-4) << i;
+      EXPECT_NEAR(a2.curves[i].L2, original.alignment.curves[i].L2, 1e-4) << i;
     }
   }
   EXPECT_GT(unequal, 100);
