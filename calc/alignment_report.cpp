@@ -1,6 +1,8 @@
 // Trace Alignment, the reports.
 #include "alignment_report.h"
 
+#include <algorithm>
+
 #include "alignment_heights.h"
 #include "geometry.h"
 #include "number_text.h"
@@ -49,6 +51,26 @@ std::string CoordinateHeader(bool xBeforeY) {
   return xBeforeY ? "X\tY" : "Y\tX";
 }
 
+// The curve table and the empty line after it. Its columns: one L and one T while every curve
+// has L2 = L, otherwise both spirals and both tangents, with D = T in + T out - K.
+void AddCurveTable(std::string& block, const Alignment& a) {
+  const size_t n = a.vertices.size();
+  bool unequal = false;
+  for (size_t i = 1; i + 1 < n; ++i) unequal = unequal || a.curves[i].L2 != a.curves[i].L;
+  AddLine(block, unequal ? "Vertex\tAngle\tR\tL in\tL out\tT in\tT out\tK\tD\tPK"
+                         : "Vertex\tAngle\tR\tL\tT\tK\tD\tPK");
+  for (size_t i = 1; i + 1 < n; ++i) {
+    const VertexCurve& c = a.curves[i];
+    const std::string spirals = unequal ? LengthText(c.L) + kTab + LengthText(c.L2) + kTab +
+                                              LengthText(c.T) + kTab + LengthText(c.T2)
+                                        : LengthText(c.L) + kTab + LengthText(c.T);
+    AddLine(block, a.vertices[i].name + kTab + AngleText(c.theta) + kTab + LengthText(c.R) + kTab +
+                       spirals + kTab + LengthText(c.K) + kTab + LengthText(c.D) + kTab +
+                       LengthText(c.PK));
+  }
+  AddLine(block, "");
+}
+
 }  // namespace
 
 AlignmentTexts OpeningAlignmentTexts(const RememberedInputs& inputs) {
@@ -82,6 +104,8 @@ AlignmentReading ReadAlignment(const AlignmentTexts& texts) {
     if (texts.xBeforeY) vertex.at = {second, first};
     hasCurve.push_back(f.size() >= 5 && ReadFullNumber(f[3], split.decimalComma, vertex.R) &&
                        ReadFullNumber(f[4], split.decimalComma, vertex.L));
+    double L2 = 0;
+    if (f.size() >= 6 && ReadFullNumber(f[5], split.decimalComma, L2)) vertex.L2 = L2;
     vertices.push_back(vertex);
   }
   if (!reading.problems.empty()) return reading;
@@ -106,14 +130,7 @@ std::string AlignmentCalcBlock(const AlignmentTexts& texts) {
   const Alignment& a = reading.alignment;
   const size_t n = a.vertices.size();
 
-  AddLine(block, "Vertex\tAngle\tR\tL\tT\tK\tD\tPK");
-  for (size_t i = 1; i + 1 < n; ++i) {
-    const VertexCurve& c = a.curves[i];
-    AddLine(block, a.vertices[i].name + kTab + AngleText(c.theta) + kTab + LengthText(c.R) + kTab +
-                       LengthText(c.L) + kTab + LengthText(c.T) + kTab + LengthText(c.K) + kTab +
-                       LengthText(c.D) + kTab + LengthText(c.PK));
-  }
-  AddLine(block, "");
+  AddCurveTable(block, a);
 
   const Profile& profile = reading.profile.profile;
   const bool heights = !profile.vpis.empty();
@@ -206,7 +223,9 @@ std::string AlignmentPointList(PointListAction action, const AlignmentTexts& tex
       double design = 0;
       const bool inProfile = heights && DesignHeight(profile, point.first, design);
       if (element >= 0) {
-        const PlanePoint P = SetOutOnElement(a, element, point.first, point.second);
+        // A chainage a hair outside the alignment is set out at its end.
+        const double PK = std::min(std::max(point.first, a.PKstart), a.PKend);
+        const PlanePoint P = SetOutOnElement(a, element, PK, point.second);
         row += CoordinateColumns(P, texts.xBeforeY) + kTab;
         if (heights) row += (inProfile ? LengthText(design) : "-") + kTab;
         row += ElementName(a, element);

@@ -40,13 +40,15 @@ struct AlignmentReading {
   ProfileReading profile;  // blank text: no VPIs
 };
 
-// Vertex lines: "name Y X [R L]" (X Y with xBeforeY) by the point-list field rules; R and L on
-// every vertex but the two ends. The problems of reading come first (lines not read, then inner
-// vertices without R and L), then those of building the alignment, then, only when the vertices
-// have none, the profile's.
+// Vertex lines: "name Y X [R L [L2]]" (X Y with xBeforeY) by the point-list field rules; R and L
+// on every vertex but the two ends, L2 (the exit spiral) when the sixth field is a number, else
+// L2 = L. The problems of reading come first (lines not read, then inner vertices without R and
+// L), then those of building the alignment, then, only when the vertices have none, the
+// profile's.
 AlignmentReading ReadAlignment(const AlignmentTexts& texts);
 
-// CALC: the echo, the curve table (Vertex, Angle, R, L, T, K, D, PK), the main points with
+// CALC: the echo, the curve table (Vertex, Angle, R, L, T, K, D, PK; with any L2 != L both L in
+// and L out, T in and T out), the main points with
 // their chainages and coordinates, and the length and number of curves.
 std::string AlignmentCalcBlock(const AlignmentTexts& texts);
 
