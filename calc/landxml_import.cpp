@@ -150,10 +150,24 @@ double DirectionOf(const PlanElement& line) {
   return DirAngle(line.end.Y - line.start.Y, line.end.X - line.start.X);
 }
 
-bool SameDirection(const PlanElement& a, const PlanElement& b) {
+// Whether straight b continues straight a: their directions agree within kSameDirection, or,
+// going on the same way, a's end and b's start lie within kEndAgreement of the straight from a's
+// start to b's end. A straight split at a station equation in a file written to the millimetre
+// turns by more than 1e-6 rad over a short piece, and is still one straight.
+bool LinesContinue(const PlanElement& a, const PlanElement& b) {
   double difference = Absolute(DirectionOf(b) - DirectionOf(a));
   if (difference > TimesPi(1)) difference = TimesPi(2) - difference;
-  return difference <= kSameDirection;
+  if (difference <= kSameDirection) return true;
+  const double uY = b.end.Y - a.start.Y, uX = b.end.X - a.start.X;
+  const double length = Distance(uY, uX);
+  const auto across = [&](PlanePoint P) {
+    return Absolute(CrossProduct(uY, uX, P.Y - a.start.Y, P.X - a.start.X)) / length;
+  };
+  const bool sameWay = (a.end.Y - a.start.Y) * (b.end.Y - b.start.Y) +
+                           (a.end.X - a.start.X) * (b.end.X - b.start.X) >
+                       0;
+  return sameWay && length > 0 && across(a.end) <= kEndAgreement &&
+         across(b.start) <= kEndAgreement;
 }
 
 // The first refusal of the plan that names its kind (all but the sequence as a whole), or "".
@@ -168,7 +182,7 @@ std::string PlanRefusal(const std::vector<PlanElement>& plan, bool chained) {
   for (size_t i = 1; i < plan.size(); ++i) {
     const PlanElement &a = plan[i - 1], &b = plan[i];
     if (a.kind == LineKind && b.kind == LineKind && a.readable && b.readable &&
-        !SameDirection(a, b)) {
+        !LinesContinue(a, b)) {
       return Reason("two straights meet at an angle at %s", b.PK);
     }
   }

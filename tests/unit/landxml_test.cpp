@@ -132,7 +132,7 @@ TEST(LandXml, Refusals) {
       {Alignment(kQuarterCurve + Line("200 100", "200 300")), "it starts with a curve"},
       {Alignment(Line("0 0", "100 0") + kQuarterCurve), "it ends with a curve"},
       {Alignment(Line("0 0", "100 0") + in), "it ends with a curve"},
-      {Alignment(Line("0 0", "60 0") + Line("60 0", "100 0.001")),
+      {Alignment(Line("0 0", "60 0") + Line("60 0", "100 0.01")),
        "two straights meet at an angle at 1060.0000"},
       {Alignment(Line("0 0", "100 0") + kQuarterCurve + kQuarterCurve + Line("200 100", "200 300")),
        "two curves meet at 1257.0796"},
@@ -171,6 +171,17 @@ TEST(LandXml, Refusals) {
   EXPECT_EQ(TakeOver(Alignment(Line("0 0", "100 0") + kQuarterCurve + Line("200 100", "200 300")))
                 .texts.profile,
             "");
+}
+
+// A straight split at a station equation in a file written to the millimetre: the piece turns
+// by far more than 1e-6 rad, but the joint lies within a millimetre of the one straight.
+TEST(LandXml, StraightSplitToTheMillimetreIsOneStraight) {
+  const std::string split = Line("0 0", "37.481 0.001") + Line("37.481 0.001", "100 0");
+  const LandXmlTakeOver result =
+      TakeOver(Alignment(split + kQuarterCurve + Line("200 100", "200 300")));
+  // The quarter curve starts at northing 100, easting 0: the split line must reach it.
+  EXPECT_EQ(result.refusal, "");
+  EXPECT_EQ(result.texts.vertices, "V0 0 0\r\nV1 0 200 100 0\r\nV2 300 200");
 }
 
 const AlignmentTexts kUnequal = {"1000",
