@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "alignment_heights.h"
 #include "point_lines.h"
 
 namespace {
@@ -95,11 +96,6 @@ DrawingPoint ReadDrawingPoint(const Alignment& alignment, const Profile& profile
 }
 
 }  // namespace
-
-bool ReadPointHeight(const std::string& line, double& H) {
-  const LineFields split = SplitFields(line);
-  return split.fields.size() >= 4 && ReadFullNumber(split.fields[3], split.decimalComma, H);
-}
 
 DrawingScene BuildDrawingScene(const AlignmentTexts& texts, const std::string& selection) {
   DrawingScene scene;

@@ -45,11 +45,9 @@ struct DrawingScene {
 
 // Reads the dialog's texts as CALC does and the selection's point lines as "List PK, d" does
 // (lines that cannot be read are left out; a height is a fourth field that is a number written in
-// full). An alignment or profile that cannot be read gives only `problem`.
+// full, as "List PK, d" takes it). An alignment or profile that cannot be read gives only
+// `problem`.
 DrawingScene BuildDrawingScene(const AlignmentTexts& texts, const std::string& selection);
-
-// A point line's height: the fourth field, when the line has one that is a number written in full.
-bool ReadPointHeight(const std::string& line, double& H);
 
 // Every vertex, the track and every point: what fitting must show.
 SurveyBox SceneBox(const DrawingScene& scene);
