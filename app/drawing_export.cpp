@@ -99,7 +99,8 @@ PageFrame LayOutDrawingPage(HDC printer) {
 // plan's middle; returns n.
 double RoundPaperScale(DrawingFrame& frame, const DrawingScene& scene, int dpiX) {
   const double unitsPerMetre = dpiX / kMillimetresPerInch * 1000;
-  const double n = RoundScaleDenominator(unitsPerMetre / frame.plan.scale);
+  // The plan may reach a tenth into its margins for a rounder scale.
+  const double n = RoundScaleDenominator(unitsPerMetre / frame.plan.scale * 0.9);
   const ScreenRect plan = LayOutDrawing(frame.area, scene).plan;
   const ScreenPoint middle{(plan.left + plan.right) / 2, (plan.top + plan.bottom) / 2};
   const double scale = unitsPerMetre / n;

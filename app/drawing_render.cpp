@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "label_places.h"
+
 namespace {
 
 // Colours: the track dark, construction light, surveyed points where they stand out.
@@ -16,6 +18,9 @@ const COLORREF kText = RGB(0, 0, 0);
 const COLORREF kPointOnTrack = RGB(210, 0, 0);
 const COLORREF kPointOutside = RGB(190, 0, 190);
 const COLORREF kFrame = RGB(120, 120, 120);
+
+// Up to this many points every name is drawn, even over another.
+constexpr size_t kAlwaysNamedPoints = 300;
 
 // The largest ticks on the long section's axes.
 constexpr size_t kMostTicks = 2000;
@@ -38,11 +43,13 @@ class Selected {
   HGDIOBJ previous_;
 };
 
+// A pen one device unit wide is a cosmetic one: much faster to draw than a geometric pen.
 HPEN MakePen(const DrawingFrame& frame, double width, COLORREF colour) {
   const int units = static_cast<int>(std::lround(width * frame.pixel));
+  if (units <= 1) return CreatePen(PS_SOLID, 1, colour);
   LOGBRUSH brush{BS_SOLID, colour, 0};
-  return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
-                      units > 0 ? units : 1, &brush, 0, nullptr);
+  return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, units, &brush, 0,
+                      nullptr);
 }
 
 HFONT MakeFont(int height, bool bold) {
@@ -114,8 +121,30 @@ void ClippedPolyline(HDC dc, const std::vector<ScreenPoint>& points, const Scree
   flush();
 }
 
+// The advances of the label font's characters and its height, read once per picture: asking the
+// device for the size of each of thousands of labels costs more than drawing them.
+struct LabelFontWidths {
+  HDC dc = nullptr;
+  int advance[256] = {};
+  int height = 0;
+};
+LabelFontWidths labelFont;
+
+void ReadLabelFontWidths(HDC dc) {
+  labelFont.dc = dc;
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  labelFont.height = metrics.tmHeight;
+  if (!GetCharWidth32A(dc, 0, 255, labelFont.advance)) labelFont.dc = nullptr;
+}
+
 SIZE TextSize(HDC dc, const std::string& text) {
   SIZE size{};
+  if (dc == labelFont.dc) {
+    for (unsigned char c : text) size.cx += labelFont.advance[c];
+    size.cy = labelFont.height;
+    return size;
+  }
   GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
   return size;
 }
@@ -148,6 +177,82 @@ void Label(HDC dc, ScreenPoint at, double dx, double dy, double gap, const std::
   Text(dc, left, top, text);
 }
 
+// The box of a text of `size` pushed out from `at` by `gap` in the direction (dx, dy), a unit
+// vector: along it, a box of w by h reaches |dx| w / 2 + |dy| h / 2 from its centre.
+ScreenRect BoxBeside(ScreenPoint at, double dx, double dy, double gap, SIZE size) {
+  const double reach = std::fabs(dx) * size.cx / 2 + std::fabs(dy) * size.cy / 2;
+  const double centreX = at.x + dx * (gap + reach);
+  const double centreY = at.y + dy * (gap + reach);
+  return {centreX - size.cx / 2.0, centreY - size.cy / 2.0, centreX + size.cx / 2.0,
+          centreY + size.cy / 2.0};
+}
+
+// A label of the plan kept clear of the labels and the track drawn before it: the places tried
+// are `gap`, then `gap` plus one, two... label heights out, in each of the directions in turn.
+// One that had to move off its first place gets a thin leader line back to `at`. A label that
+// need not show is left out when every place is taken. Returns whether it was drawn.
+bool PlacedLabel(HDC dc, LabelPlaces& places, ScreenPoint at,
+                 const std::vector<ScreenPoint>& directions, double gap, int distances,
+                 const std::string& text, bool mustShow, const DrawingFrame& frame,
+                 const ScreenRect& clip) {
+  const SIZE size = TextSize(dc, text);
+  const double spacing = 1.5 * frame.pixel;
+  std::vector<ScreenRect> candidates;
+  for (int k = 0; k < distances; ++k) {
+    for (ScreenPoint direction : directions) {
+      const double length = std::hypot(direction.x, direction.y);
+      if (length > 0) direction = {direction.x / length, direction.y / length};
+      const ScreenRect box =
+          BoxBeside(at, direction.x, direction.y, gap + k * size.cy * 1.05, size);
+      candidates.push_back(Grown(box, spacing));
+    }
+  }
+  // Places off the picture count as taken.
+  const ScreenRect inner = Grown(clip, spacing);
+  std::vector<ScreenRect> onPicture;
+  for (const ScreenRect& box : candidates) {
+    if (box.left >= inner.left && box.right <= inner.right && box.top >= inner.top &&
+        box.bottom <= inner.bottom)
+      onPicture.push_back(box);
+  }
+  if (!onPicture.empty()) candidates.swap(onPicture);
+  const int chosen = places.Choose(candidates, mustShow);
+  if (chosen < 0) return false;
+  const ScreenRect box = Grown(candidates[chosen], -spacing);
+  if (box.left > clip.right || box.top > clip.bottom || box.right < clip.left ||
+      box.bottom < clip.top)
+    return false;
+  places.Take(candidates[chosen]);
+  const ScreenPoint nearest{std::fmin(std::fmax(at.x, box.left), box.right),
+                            std::fmin(std::fmax(at.y, box.top), box.bottom)};
+  if (std::hypot(nearest.x - at.x, nearest.y - at.y) > gap + size.cy * 0.5) {
+    // The leader runs to the nearest point of the box.
+    const ScreenPoint end{std::fmin(std::fmax(at.x, box.left), box.right),
+                          std::fmin(std::fmax(at.y, box.top), box.bottom)};
+    Selected pen(dc, MakePen(frame, 0.6, kConstruction));
+    Segment(dc, at, end, clip);
+  }
+  Text(dc, box.left, box.top, text);
+  return true;
+}
+
+// Marks the line a-b as taken, in pieces of about a grid cell so that a long straight takes only
+// the boxes along it.
+void TakeLine(LabelPlaces& places, ScreenPoint a, ScreenPoint b, double width, double piece,
+              const ScreenRect& clip) {
+  if (!ClipSegment(a, b, Grown(clip, piece))) return;
+  const double length = std::hypot(b.x - a.x, b.y - a.y);
+  const int pieces = 1 + static_cast<int>(std::fmin(length / piece, 10000));
+  for (int i = 0; i < pieces; ++i) {
+    const ScreenPoint from{a.x + (b.x - a.x) * i / pieces, a.y + (b.y - a.y) * i / pieces};
+    const ScreenPoint to{a.x + (b.x - a.x) * (i + 1) / pieces,
+                         a.y + (b.y - a.y) * (i + 1) / pieces};
+    places.Take(Grown({std::fmin(from.x, to.x), std::fmin(from.y, to.y), std::fmax(from.x, to.x),
+                       std::fmax(from.y, to.y)},
+                      width));
+  }
+}
+
 // The screen direction of a survey direction (Y right, X up).
 ScreenPoint OnScreen(PlanePoint direction) {
   return {direction.Y, -direction.X};
@@ -170,8 +275,8 @@ void DrawTangentPolygon(HDC dc, const DrawingScene& scene, const DrawingFrame& f
 }
 
 // The track traced to a quarter of a screen pixel, element by element, leaving out the elements
-// that lie wholly off the picture.
-void DrawTrack(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
+// that lie wholly off the picture. Labels keep off it.
+void DrawTrack(HDC dc, LabelPlaces& places, const DrawingScene& scene, const DrawingFrame& frame,
                const ScreenRect& clip) {
   Selected pen(dc, MakePen(frame, 2, kTrack));
   const double tolerance = 0.25 * frame.pixel / frame.plan.scale;
@@ -188,18 +293,19 @@ void DrawTrack(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
     for (const PlanePoint& p : TraceElement(scene.alignment, static_cast<int>(e), tolerance))
       points.push_back(ToScreen(frame.plan, p));
     ClippedPolyline(dc, points, clip);
+    for (size_t i = 0; i + 1 < points.size(); ++i)
+      TakeLine(places, points[i], points[i + 1], 2 * frame.pixel, 12 * frame.pixel, clip);
   }
 }
 
-void DrawChainageTicks(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
-                       const ScreenRect& clip) {
+void DrawChainageTicks(HDC dc, LabelPlaces& places, const DrawingScene& scene,
+                       const DrawingFrame& frame, const ScreenRect& clip) {
   const Alignment& alignment = scene.alignment;
   const SIZE digit = TextSize(dc, "0");
   const double step = LabelledTickStep(alignment.PKstart, alignment.PKend, frame.plan.scale,
                                        static_cast<double>(digit.cx));
-  // Far in, the ticks of the whole track would be too many: only those on the picture count.
-  const size_t most = 20000;
-  const std::vector<ChainageTick> ticks = ChainageTicks(alignment, step, most);
+  // Far in, the ticks of the whole track would be too many: then there are none.
+  const std::vector<ChainageTick> ticks = ChainageTicks(alignment, step, 20000);
   Selected pen(dc, MakePen(frame, 1, kTicks));
   SetTextColor(dc, kTicks);
   const double length = 7 * frame.pixel;
@@ -207,84 +313,143 @@ void DrawChainageTicks(HDC dc, const DrawingScene& scene, const DrawingFrame& fr
     const ScreenPoint at = ToScreen(frame.plan, tick.at);
     if (!Inside(Grown(clip, 50 * frame.pixel), at)) continue;
     const ScreenPoint left = OnScreen(tick.left);
-    Segment(dc, at, Along(at, left, length), clip);
-    Label(dc, Along(at, left, length), left.x, left.y, 2 * frame.pixel, TickLabel(tick.PK, step),
-          clip);
+    const ScreenPoint end = Along(at, left, length);
+    Segment(dc, at, end, clip);
+    const ScreenPoint right{-left.x, -left.y};
+    if (!PlacedLabel(dc, places, end, {left}, 2 * frame.pixel, 3, TickLabel(tick.PK, step), false,
+                     frame, clip)) {
+      // Across the track when its left side is taken (by a curve's names).
+      PlacedLabel(dc, places, at, {right}, length, 3, TickLabel(tick.PK, step), false, frame, clip);
+    }
   }
 }
 
-void DrawMainPoints(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
-                    const ScreenRect& clip) {
+void DrawMainPointTicks(HDC dc, LabelPlaces& places, const DrawingScene& scene,
+                        const DrawingFrame& frame, const ScreenRect& clip) {
   Selected pen(dc, MakePen(frame, 1.5, kTrack));
+  const double length = 9 * frame.pixel;
+  for (const DrawingMainPoint& main : scene.mainPoints) {
+    const ScreenPoint at = ToScreen(frame.plan, main.at);
+    if (!Inside(Grown(clip, 20 * frame.pixel), at)) continue;
+    const ScreenPoint inward = OnScreen(main.inward);
+    Segment(dc, Along(at, inward, -length), Along(at, inward, length), clip);
+    TakeLine(places, Along(at, inward, -length), Along(at, inward, length), frame.pixel,
+             12 * frame.pixel, clip);
+  }
+}
+
+// The names go inside the curve, stacked outwards from the tick where they would meet.
+void DrawMainPointNames(HDC dc, LabelPlaces& places, const DrawingScene& scene,
+                        const DrawingFrame& frame, const ScreenRect& clip) {
   SetTextColor(dc, kText);
   const double length = 9 * frame.pixel;
-  // Where two main points fall together (no spiral), the second label goes under the first.
-  ScreenPoint previous{NAN, NAN};
-  int stacked = 0;
   for (const DrawingMainPoint& main : scene.mainPoints) {
     const ScreenPoint at = ToScreen(frame.plan, main.at);
     if (!Inside(Grown(clip, 200 * frame.pixel), at)) continue;
     const ScreenPoint inward = OnScreen(main.inward);
-    Segment(dc, Along(at, inward, -length), Along(at, inward, length), clip);
-    const bool together = std::hypot(at.x - previous.x, at.y - previous.y) < 2 * frame.pixel;
-    stacked = together ? stacked + 1 : 0;
-    previous = at;
-    const ScreenPoint labelAt = Along(at, inward, length + stacked * frame.fontHeight * 1.1);
-    Label(dc, labelAt, inward.x, inward.y, 2 * frame.pixel, main.name, clip);
+    PlacedLabel(dc, places, Along(at, inward, length), {inward, {-inward.x, -inward.y}},
+                2 * frame.pixel, 8, main.name, true, frame, clip);
   }
 }
 
-void DrawVertices(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
+void DrawVertices(HDC dc, LabelPlaces& places, const DrawingScene& scene, const DrawingFrame& frame,
                   const ScreenRect& clip) {
-  Selected pen(dc, MakePen(frame, 1.2, kText));
-  HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
-  SetTextColor(dc, kText);
   const double radius = 4 * frame.pixel;
   const std::vector<AlignmentVertex>& vertices = scene.alignment.vertices;
-  for (size_t i = 0; i < vertices.size(); ++i) {
-    const ScreenPoint at = ToScreen(frame.plan, vertices[i].at);
-    if (!Inside(Grown(clip, 200 * frame.pixel), at)) continue;
-    if (Inside(clip, at)) {
+  {
+    Selected pen(dc, MakePen(frame, 1.2, kText));
+    HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    for (const AlignmentVertex& vertex : vertices) {
+      const ScreenPoint at = ToScreen(frame.plan, vertex.at);
+      if (!Inside(clip, at)) continue;
       Ellipse(dc, static_cast<int>(std::lround(at.x - radius)),
               static_cast<int>(std::lround(at.y - radius)),
               static_cast<int>(std::lround(at.x + radius)) + 1,
               static_cast<int>(std::lround(at.y + radius)) + 1);
+      places.Take({at.x - radius, at.y - radius, at.x + radius, at.y + radius});
     }
-    const ScreenPoint side = OnScreen(scene.vertexLabelSide[i]);
-    Label(dc, at, side.x, side.y, radius + 3 * frame.pixel, vertices[i].name, clip);
+    SelectObject(dc, previousBrush);
   }
-  SelectObject(dc, previousBrush);
+  SetTextColor(dc, kText);
+  for (size_t i = 0; i < vertices.size(); ++i) {
+    const ScreenPoint at = ToScreen(frame.plan, vertices[i].at);
+    if (!Inside(Grown(clip, 200 * frame.pixel), at)) continue;
+    const ScreenPoint side = OnScreen(scene.vertexLabelSide[i]);
+    const ScreenPoint turned{-side.y, side.x};
+    PlacedLabel(dc, places, at,
+                {side,
+                 {side.x + turned.x, side.y + turned.y},
+                 {side.x - turned.x, side.y - turned.y},
+                 turned,
+                 {-turned.x, -turned.y}},
+                radius + 2 * frame.pixel, 4, vertices[i].name, true, frame, clip);
+  }
 }
 
-// Each point as a cross with its name, and its offset as a line from its foot on the track.
-void DrawPoints(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
-                const ScreenRect& clip) {
+// Each point as a cross, and its offset as a line from its foot on the track.
+void DrawPointMarks(HDC dc, LabelPlaces& places, const DrawingScene& scene,
+                    const DrawingFrame& frame, const ScreenRect& clip) {
   const double arm = 4 * frame.pixel;
+  // Thousands of points: their lines go to the device in one call per colour.
+  std::vector<POINT> ends;
+  auto add = [&](ScreenPoint a, ScreenPoint b) {
+    if (!ClipSegment(a, b, clip)) return;
+    ends.push_back(Rounded(a));
+    ends.push_back(Rounded(b));
+  };
   for (int pass = 0; pass < 2; ++pass) {
     const bool onTrack = pass == 0;
-    const COLORREF colour = onTrack ? kPointOnTrack : kPointOutside;
-    Selected pen(dc, MakePen(frame, 1.2, colour));
-    SetTextColor(dc, colour);
+    ends.clear();
     for (const DrawingPoint& point : scene.points) {
       if (point.onTrack != onTrack) continue;
       const ScreenPoint at = ToScreen(frame.plan, point.at);
-      if (onTrack) Segment(dc, ToScreen(frame.plan, point.foot), at, clip);
+      if (onTrack) add(ToScreen(frame.plan, point.foot), at);
+      if (!Inside(Grown(clip, arm), at)) continue;
+      add({at.x - arm, at.y - arm}, {at.x + arm, at.y + arm});
+      add({at.x - arm, at.y + arm}, {at.x + arm, at.y - arm});
+      places.Take({at.x - arm, at.y - arm, at.x + arm, at.y + arm});
+    }
+    if (ends.empty()) continue;
+    Selected pen(dc, MakePen(frame, 1.2, onTrack ? kPointOnTrack : kPointOutside));
+    const std::vector<DWORD> counts(ends.size() / 2, 2);
+    PolyPolyline(dc, ends.data(), counts.data(), static_cast<DWORD>(counts.size()));
+  }
+}
+
+// The names on the side away from the track, where the offset line is not, or around it.
+void DrawPointNames(HDC dc, LabelPlaces& places, const DrawingScene& scene,
+                    const DrawingFrame& frame, const ScreenRect& clip) {
+  const double arm = 4 * frame.pixel;
+  // A few points show every name, crowded or not; among thousands a name that would fall on
+  // another waits for a closer view.
+  const bool mustShow = scene.points.size() <= kAlwaysNamedPoints;
+  for (int pass = 0; pass < 2; ++pass) {
+    const bool onTrack = pass == 0;
+    SetTextColor(dc, onTrack ? kPointOnTrack : kPointOutside);
+    for (const DrawingPoint& point : scene.points) {
+      if (point.onTrack != onTrack || point.name.empty()) continue;
+      const ScreenPoint at = ToScreen(frame.plan, point.at);
       if (!Inside(Grown(clip, 100 * frame.pixel), at)) continue;
-      Segment(dc, {at.x - arm, at.y - arm}, {at.x + arm, at.y + arm}, clip);
-      Segment(dc, {at.x - arm, at.y + arm}, {at.x + arm, at.y - arm}, clip);
-      if (point.name.empty()) continue;
-      // The name on the side away from the track, where the offset line is not.
       ScreenPoint away{1, -1};
       if (onTrack) {
         const ScreenPoint foot = ToScreen(frame.plan, point.foot);
-        if (std::hypot(at.x - foot.x, at.y - foot.y) > 1) away = {at.x - foot.x, at.y - foot.y};
+        const double length = std::hypot(at.x - foot.x, at.y - foot.y);
+        if (length > 1) away = {(at.x - foot.x) / length, (at.y - foot.y) / length};
       }
-      Label(dc, at, away.x, away.y, arm + frame.pixel, point.name, clip);
+      const ScreenPoint turned{-away.y, away.x};
+      PlacedLabel(dc, places, at,
+                  {away,
+                   {away.x + turned.x, away.y + turned.y},
+                   {away.x - turned.x, away.y - turned.y},
+                   turned,
+                   {-turned.x, -turned.y}},
+                  arm + frame.pixel, 3, point.name, mustShow, frame, clip);
     }
   }
 }
 
-void DrawNorthArrow(HDC dc, const DrawingFrame& frame, const ScreenRect& plan) {
+void DrawNorthArrow(HDC dc, LabelPlaces& places, const DrawingFrame& frame,
+                    const ScreenRect& plan) {
   const double size = 22 * frame.pixel;
   const ScreenPoint tip{plan.right - 2 * size, plan.top + frame.fontHeight * 1.8};
   const POINT arrow[4] = {Rounded(tip), Rounded({tip.x + size / 3, tip.y + size}),
@@ -296,11 +461,12 @@ void DrawNorthArrow(HDC dc, const DrawingFrame& frame, const ScreenRect& plan) {
   SelectObject(dc, previousBrush);
   SetTextColor(dc, kText);
   Label(dc, tip, 0, -1, 2 * frame.pixel, "X", plan);
+  places.Take({tip.x - size / 2, tip.y - frame.fontHeight * 1.5, tip.x + size / 2, tip.y + size});
 }
 
 // A round length about a fifth of the plan's width, in black and white quarters, labelled with
 // its length (and the paper's scale when there is one).
-void DrawScaleBar(HDC dc, const DrawingFrame& frame, const ScreenRect& plan) {
+void DrawScaleBar(HDC dc, LabelPlaces& places, const DrawingFrame& frame, const ScreenRect& plan) {
   const double length = RoundLengthAtMost((plan.right - plan.left) / 5 / frame.plan.scale);
   if (!(length > 0)) return;
   const double width = length * frame.plan.scale;
@@ -325,19 +491,26 @@ void DrawScaleBar(HDC dc, const DrawingFrame& frame, const ScreenRect& plan) {
         anywhere);
   if (!frame.scaleText.empty())
     Label(dc, {left, bottom}, 0.0001, 1, 3 * frame.pixel, frame.scaleText, anywhere);
+  places.Take({left - frame.fontHeight, bottom - height - frame.fontHeight * 1.5,
+               left + width + frame.fontHeight * 2, plan.bottom});
 }
 
+// The marks first, the names after them in order of importance: a name never hides a mark, and
+// a chainage label gives way to the vertices' and main points' names.
 void DrawPlan(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
               const ScreenRect& plan) {
   const ScreenRect clip = plan;
+  LabelPlaces places(4 * frame.fontHeight);
+  DrawNorthArrow(dc, places, frame, plan);
+  DrawScaleBar(dc, places, frame, plan);
   DrawTangentPolygon(dc, scene, frame, clip);
-  DrawTrack(dc, scene, frame, clip);
-  DrawChainageTicks(dc, scene, frame, clip);
-  DrawMainPoints(dc, scene, frame, clip);
-  DrawVertices(dc, scene, frame, clip);
-  DrawPoints(dc, scene, frame, clip);
-  DrawNorthArrow(dc, frame, plan);
-  DrawScaleBar(dc, frame, plan);
+  DrawTrack(dc, places, scene, frame, clip);
+  DrawMainPointTicks(dc, places, scene, frame, clip);
+  DrawPointMarks(dc, places, scene, frame, clip);
+  DrawVertices(dc, places, scene, frame, clip);
+  DrawMainPointNames(dc, places, scene, frame, clip);
+  DrawChainageTicks(dc, places, scene, frame, clip);
+  DrawPointNames(dc, places, scene, frame, clip);
 }
 
 // ---- The long section ----
@@ -416,6 +589,10 @@ void DrawSection(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
                     8 * frame.pixel, 5 * frame.pixel);
     }
   }
+  LabelPlaces places(4 * frame.fontHeight);
+  // The axes' labels outside the box.
+  places.Take({area.left, map.box.bottom, area.right, area.bottom});
+  places.Take({area.left, area.top, map.box.left, area.bottom});
   {
     Selected pen(dc, MakePen(frame, 2, kTrack));
     std::vector<ScreenPoint> line;
@@ -429,9 +606,33 @@ void DrawSection(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
       if (DesignHeight(scene.profile, PK, H)) line.push_back(map.At(PK, H));
     }
     ClippedPolyline(dc, line, clip);
+    for (size_t i = 0; i + 1 < line.size(); ++i)
+      TakeLine(places, line[i], line[i + 1], 2 * frame.pixel, 12 * frame.pixel, clip);
   }
-  // Each VPI: a small circle, a thin line down to the axis, its PK and H above; the grade of each
-  // stretch under its middle.
+  // The points with a height, as crosses at their chainage, in one call.
+  const double arm = 4 * frame.pixel;
+  {
+    std::vector<POINT> ends;
+    for (const DrawingPoint& point : scene.points) {
+      if (!point.onTrack || !point.hasHeight) continue;
+      const ScreenPoint at = map.At(point.PK, point.H);
+      if (!Inside(Grown(clip, -arm), at)) continue;
+      for (const ScreenPoint& end :
+           {ScreenPoint{at.x - arm, at.y - arm}, ScreenPoint{at.x + arm, at.y + arm},
+            ScreenPoint{at.x - arm, at.y + arm}, ScreenPoint{at.x + arm, at.y - arm}})
+        ends.push_back(Rounded(end));
+      places.Take({at.x - arm, at.y - arm, at.x + arm, at.y + arm});
+    }
+    if (!ends.empty()) {
+      Selected pen(dc, MakePen(frame, 1.2, kPointOnTrack));
+      const std::vector<DWORD> counts(ends.size() / 2, 2);
+      PolyPolyline(dc, ends.data(), counts.data(), static_cast<DWORD>(counts.size()));
+    }
+  }
+  // Each VPI: a small circle, a thin line down to the axis, its PK and H above (below where that
+  // is taken); the grade of each stretch by its middle.
+  const ScreenPoint up{0, -1};
+  const ScreenPoint down{0, 1};
   {
     Selected pen(dc, MakePen(frame, 1, kText));
     HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
@@ -447,33 +648,30 @@ void DrawSection(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
               static_cast<int>(std::lround(at.y - radius)),
               static_cast<int>(std::lround(at.x + radius)) + 1,
               static_cast<int>(std::lround(at.y + radius)) + 1);
-      Label(dc, {at.x, at.y - radius - frame.fontHeight}, 0, -1, frame.pixel,
-            "PK " + Fixed(vpi.PK, 2, false), labels);
-      Label(dc, {at.x, at.y - radius}, 0, -1, frame.pixel, "H " + Fixed(vpi.H, 3, false), labels);
+      places.Take({at.x - radius, at.y - radius, at.x + radius, at.y + radius});
+      PlacedLabel(dc, places, at, {up, down, {0.7, -0.7}, {-0.7, -0.7}}, radius + frame.pixel, 6,
+                  "PK " + Fixed(vpi.PK, 2, false) + "  H " + Fixed(vpi.H, 3, false), true, frame,
+                  labels);
     }
     SelectObject(dc, previousBrush);
     for (size_t j = 0; j < scene.profile.grades.size() && j + 1 < vpis.size(); ++j) {
       const double PK = (vpis[j].PK + vpis[j + 1].PK) / 2;
       const ScreenPoint at = map.At(PK, (vpis[j].H + vpis[j + 1].H) / 2);
       if (!Inside(clip, at)) continue;
-      Label(dc, at, 0, 1, 6 * frame.pixel, Fixed(scene.profile.grades[j] * 1000, 2, true) + " \x89",
-            labels);
+      PlacedLabel(dc, places, at, {down, up}, 4 * frame.pixel, 4,
+                  Fixed(scene.profile.grades[j] * 1000, 2, true) + " \x89", true, frame, labels);
     }
   }
-  // The points with a height, as crosses at their chainage with their dH.
-  const double arm = 4 * frame.pixel;
-  Selected pen(dc, MakePen(frame, 1.2, kPointOnTrack));
+  // Their dH beside the points' crosses; among thousands, where there is room.
   SetTextColor(dc, kPointOnTrack);
+  const bool mustShow = scene.points.size() <= kAlwaysNamedPoints;
   for (const DrawingPoint& point : scene.points) {
-    if (!point.onTrack || !point.hasHeight) continue;
+    if (!point.onTrack || !point.hasDesign) continue;
     const ScreenPoint at = map.At(point.PK, point.H);
     if (!Inside(clip, at)) continue;
-    Segment(dc, {at.x - arm, at.y - arm}, {at.x + arm, at.y + arm}, clip);
-    Segment(dc, {at.x - arm, at.y + arm}, {at.x + arm, at.y - arm}, clip);
-    if (point.hasDesign) {
-      Label(dc, at, point.dH >= 0 ? 1 : 1, point.dH >= 0 ? -1 : 1, arm,
-            "dH " + Fixed(point.dH, 4, true), clip);
-    }
+    const ScreenPoint side{0.7, point.dH >= 0 ? -0.7 : 0.7};
+    PlacedLabel(dc, places, at, {side, {-side.x, side.y}, {side.x, -side.y}, {-side.x, -side.y}},
+                arm, 3, "dH " + Fixed(point.dH, 4, true), mustShow, frame, clip);
   }
 }
 
@@ -502,6 +700,7 @@ void RenderDrawing(HDC dc, const DrawingScene& scene, const DrawingFrame& frame)
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
   Selected font(dc, MakeFont(frame.fontHeight, false));
+  ReadLabelFontWidths(dc);
   const DrawingLayout layout = LayOutDrawing(frame.area, scene);
   DrawPlan(dc, scene, frame, layout.plan);
   if (layout.hasSection) {
@@ -510,6 +709,7 @@ void RenderDrawing(HDC dc, const DrawingScene& scene, const DrawingFrame& frame)
             {layout.section.right, layout.section.top}, Grown(layout.section, 1));
     DrawSection(dc, scene, frame, layout.section);
   }
+  labelFont.dc = nullptr;
 }
 
 DrawingFrame FittedFrame(const DrawingScene& scene, const SurveyBox& box, const ScreenRect& area,

@@ -40,6 +40,13 @@ struct DrawingWindowState {
   bool fitted = true;     // the view follows the window's size until the user zooms or pans
   bool dragging = false;  // the left button is down on the drawing
   POINT dragFrom{0, 0};
+  // The last picture drawn in full and the plan's view in it: while the wheel turns or the mouse
+  // drags, the plan is shown from it, stretched and moved, and drawn in full once they rest.
+  HBITMAP picture = nullptr;
+  int pictureWidth = 0;
+  int pictureHeight = 0;
+  PlanView pictureView;
+  bool preview = false;
 };
 
 DrawingWindowState& State() {
@@ -76,6 +83,75 @@ void Redraw(HWND window) {
   UpdateWindow(window);
 }
 
+// How long the wheel and the mouse must rest before the plan is drawn in full again.
+constexpr UINT kRestMs = 150;
+constexpr UINT_PTR kRestTimer = 1;
+
+void ForgetPicture() {
+  DrawingWindowState& state = State();
+  if (state.picture != nullptr) DeleteObject(state.picture);
+  state.picture = nullptr;
+  state.preview = false;
+}
+
+// The whole picture drawn into the kept bitmap (made anew when the window's size changed).
+void DrawPicture(HDC dc, const DrawingFrame& frame, int width, int height) {
+  DrawingWindowState& state = State();
+  if (state.picture == nullptr || state.pictureWidth != width || state.pictureHeight != height) {
+    ForgetPicture();
+    state.picture = CreateCompatibleBitmap(dc, width, height);
+    state.pictureWidth = width;
+    state.pictureHeight = height;
+  }
+  HDC buffer = CreateCompatibleDC(dc);
+  HGDIOBJ previous = SelectObject(buffer, state.picture);
+  RenderDrawing(buffer, state.scene, frame);
+  SelectObject(buffer, previous);
+  DeleteDC(buffer);
+  state.pictureView = frame.plan;
+}
+
+// The kept picture on the window; in a preview its plan stretched and moved to the current view
+// (the long section, which does not zoom, as it was).
+void ShowPicture(HDC dc, const DrawingFrame& frame) {
+  DrawingWindowState& state = State();
+  HDC buffer = CreateCompatibleDC(dc);
+  HGDIOBJ previous = SelectObject(buffer, state.picture);
+  const int width = state.pictureWidth;
+  const int height = state.pictureHeight;
+  if (!state.preview) {
+    BitBlt(dc, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
+  } else {
+    const int planBottom = static_cast<int>(LayOutDrawing(frame.area, state.scene).plan.bottom);
+    HDC composed = CreateCompatibleDC(dc);
+    HBITMAP canvas = CreateCompatibleBitmap(dc, width, height);
+    HGDIOBJ previousCanvas = SelectObject(composed, canvas);
+    const RECT whole = {0, 0, width, height};
+    FillRect(composed, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    // A survey point at pixel c of the kept plan lands at c * f + shift now.
+    const PlanView& was = state.pictureView;
+    const PlanView& now = frame.plan;
+    const double f = now.scale / was.scale;
+    const double left = (was.Y0 - now.Y0) * now.scale;
+    const double top = (now.X0 - was.X0) * now.scale;
+    if (std::fabs(left) < 1e6 && std::fabs(top) < 1e6 && f * width < 1e6 && f * height < 1e6) {
+      IntersectClipRect(composed, 0, 0, width, planBottom);
+      SetStretchBltMode(composed, COLORONCOLOR);
+      StretchBlt(composed, static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)),
+                 static_cast<int>(std::lround(width * f)),
+                 static_cast<int>(std::lround(height * f)), buffer, 0, 0, width, height, SRCCOPY);
+      SelectClipRgn(composed, nullptr);
+    }
+    BitBlt(composed, 0, planBottom, width, height - planBottom, buffer, 0, planBottom, SRCCOPY);
+    BitBlt(dc, 0, 0, width, height, composed, 0, 0, SRCCOPY);
+    SelectObject(composed, previousCanvas);
+    DeleteObject(canvas);
+    DeleteDC(composed);
+  }
+  SelectObject(buffer, previous);
+  DeleteDC(buffer);
+}
+
 // Painting goes through a bitmap of the whole client area: no flicker while zooming or panning.
 void Paint(HWND window) {
   PAINTSTRUCT paint;
@@ -83,17 +159,30 @@ void Paint(HWND window) {
   const DrawingFrame frame = ScreenFrame(window);
   const int width = static_cast<int>(frame.area.right);
   const int height = static_cast<int>(frame.area.bottom);
+  DrawingWindowState& state = State();
   if (width > 0 && height > 0) {
-    HDC buffer = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-    HGDIOBJ previous = SelectObject(buffer, bitmap);
-    RenderDrawing(buffer, State().scene, frame);
-    BitBlt(dc, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
-    SelectObject(buffer, previous);
-    DeleteObject(bitmap);
-    DeleteDC(buffer);
+    const bool keptFits =
+        state.picture != nullptr && state.pictureWidth == width && state.pictureHeight == height;
+    if (!state.preview || !keptFits) {
+      state.preview = false;
+      DrawPicture(dc, frame, width, height);
+    }
+    if (state.picture != nullptr) ShowPicture(dc, frame);
   }
   EndPaint(window, &paint);
+}
+
+// The plan moved or zoomed: shown at once from the kept picture, in full once the mouse rests.
+void Preview(HWND window) {
+  State().preview = true;
+  SetTimer(window, kRestTimer, kRestMs, nullptr);
+  Redraw(window);
+}
+
+void DrawInFull(HWND window) {
+  KillTimer(window, kRestTimer);
+  State().preview = false;
+  Redraw(window);
 }
 
 bool InPlan(HWND window, ScreenPoint at) {
@@ -105,7 +194,7 @@ void Zoom(HWND window, ScreenPoint at, double factor) {
   DrawingWindowState& state = State();
   state.view = ZoomPlanView(state.view, at, factor, state.fitScale / 20, state.fitScale * 1e4);
   state.fitted = false;
-  Redraw(window);
+  Preview(window);
 }
 
 void OnWheel(HWND window, WPARAM wParam, LPARAM lParam) {
@@ -136,7 +225,7 @@ void OnMouseMove(HWND window, LPARAM lParam) {
   state.view = PanPlanView(state.view, to.x - state.dragFrom.x, to.y - state.dragFrom.y);
   state.dragFrom = to;
   state.fitted = false;
-  Redraw(window);
+  Preview(window);
 }
 
 void EndDrag() {
@@ -164,7 +253,7 @@ void OnKey(HWND window, WPARAM key) {
     case VK_ESCAPE: DestroyWindow(window); break;
     case VK_HOME:
       FitAgain(window);
-      Redraw(window);
+      DrawInFull(window);
       break;
     case VK_ADD:
     case VK_OEM_PLUS: Zoom(window, middle, kWheelZoom); break;
@@ -183,6 +272,7 @@ void OnKey(HWND window, WPARAM key) {
 void OnSize(HWND window) {
   DrawingWindowState& state = State();
   if (state.fitted) FitAgain(window);
+  state.preview = false;
   InvalidateRect(window, nullptr, FALSE);
 }
 
@@ -200,7 +290,12 @@ LRESULT CALLBACK DrawingWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_GETMINMAXINFO:
       reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {320, 240};
       return 0;
-    case WM_DESTROY: State() = DrawingWindowState{}; return 0;
+    case WM_TIMER: DrawInFull(window); return 0;
+    case WM_DESTROY:
+      KillTimer(window, kRestTimer);
+      ForgetPicture();
+      State() = DrawingWindowState{};
+      return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }
@@ -259,6 +354,7 @@ void ShowAlignmentDrawing(HWND dialog) {
   state.box = SceneBox(state.scene);
   state.dragging = false;
   FitAgain(state.window);
+  state.preview = false;
   if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
   ShowWindow(state.window, SW_SHOW);
   SetForegroundWindow(state.window);

@@ -9,6 +9,7 @@
 
 #include "drawing_scene.h"
 #include "drawing_view.h"
+#include "label_places.h"
 
 namespace {
 
@@ -277,4 +278,21 @@ TEST(DrawingScene, TracedTrackStaysWithinTolerance) {
   EXPECT_EQ(5000, ticks.back().PK);
   EXPECT_NEAR(500, ticks[0].at.Y, 1e-9);
   EXPECT_TRUE(ChainageTicks(scene.alignment, 1e-6, 1000).empty());
+}
+
+// A label takes the first free place; where all are taken, the least crowded one, or none.
+TEST(LabelPlaces, FirstFreePlaceThenLeastCrowded) {
+  LabelPlaces places(10);
+  places.Take({0, 0, 30, 10});
+  places.Take({0, 20, 30, 30});
+  places.Take({5, 22, 25, 28});
+  const std::vector<ScreenRect> candidates = {{10, 5, 20, 15}, {10, 25, 20, 35}, {40, 0, 50, 10}};
+  EXPECT_EQ(2, places.Choose(candidates, true));
+  const std::vector<ScreenRect> taken = {{10, 25, 20, 35}, {10, 5, 20, 15}};
+  EXPECT_EQ(1, places.Choose(taken, true));
+  EXPECT_EQ(-1, places.Choose(taken, false));
+  // Touching edges do not overlap; a box far off the picture takes nothing.
+  EXPECT_EQ(0, places.Overlaps({30, 0, 40, 10}, 8));
+  places.Take({1e12, 1e12, 1e12 + 5, 1e12 + 5});
+  EXPECT_EQ(0, places.Overlaps({1e12, 1e12, 1e12 + 5, 1e12 + 5}, 8));
 }
