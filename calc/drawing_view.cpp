@@ -15,19 +15,32 @@ bool PositiveFinite(double value) {
 // The mantissas of round numbers in one decade, growing.
 constexpr double kStepMantissas[] = {1, 2, 5};
 
-// The power of ten at or just below `value` (positive, finite).
+// 10^k, the nearest double to it: an exact product for k >= 0 (exact up to 10^22), one correctly
+// rounded division below. (The runtimes' pow does not promise the nearest double: one gives
+// 0.0010000000000000002 for 10^-3.)
+double PowerOfTen(int k) {
+  double power = 1;
+  for (int i = 0; i < (k < 0 ? -k : k); ++i) power *= 10;
+  return k < 0 ? 1 / power : power;
+}
+
+// The exponent of the power of ten at or just below `value` (positive, finite).
+int DecadeExponent(double value) {
+  int k = static_cast<int>(std::floor(std::log10(value)));
+  if (PowerOfTen(k) > value) --k;
+  if (PowerOfTen(k + 1) <= value) ++k;
+  return k;
+}
+
 double DecadeOf(double value) {
-  double decade = std::pow(10.0, std::floor(std::log10(value)));
-  if (decade > value) decade /= 10;
-  if (decade * 10 <= value) decade *= 10;
-  return decade;
+  return PowerOfTen(DecadeExponent(value));
 }
 
 int DecimalsOfStep(double step) {
   int decimals = 0;
   // A step of 0.5 needs one decimal, 0.25 two (a step is rounded to at most 15 figures).
   while (decimals < 15) {
-    const double scaled = step * std::pow(10.0, decimals);
+    const double scaled = step * PowerOfTen(decimals);
     if (std::fabs(scaled - std::round(scaled)) < 1e-9 * scaled) break;
     ++decimals;
   }
@@ -105,7 +118,8 @@ PlanView PanPlanView(const PlanView& view, double dx, double dy) {
 
 double RoundStepAtLeast(double least) {
   if (!PositiveFinite(least)) return 1;
-  for (double decade = DecadeOf(least);; decade *= 10) {
+  for (int k = DecadeExponent(least);; ++k) {
+    const double decade = PowerOfTen(k);
     for (double mantissa : kStepMantissas) {
       if (mantissa * decade >= least) return mantissa * decade;
     }
