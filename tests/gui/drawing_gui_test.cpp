@@ -118,7 +118,17 @@ TEST_F(PolverTest, DrawingOnScreenOnPaperAndOnTheClipboard) {
   CloseClipboard();
   BringToFront(drawing);
   PressKeys("ctrl+c");
-  EXPECT_TRUE(ClipboardHasMetafile(10000)) << "no CF_ENHMETAFILE on the clipboard";
+  ASSERT_TRUE(ClipboardHasMetafile(10000)) << "no CF_ENHMETAFILE on the clipboard";
+  // A vector picture of the whole drawing: many records, as large as the window.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  HENHMETAFILE picture = static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE));
+  ENHMETAHEADER header{};
+  if (picture != nullptr) GetEnhMetaFileHeader(picture, sizeof header, &header);
+  CloseClipboard();
+  RECT client{};
+  GetClientRect(drawing, &client);
+  EXPECT_GT(header.nRecords, 200u);
+  EXPECT_NEAR(client.right, header.rclBounds.right - header.rclBounds.left, client.right / 5);
 
   // Ctrl+P: the Print dialog, then one page with every name on it.
   BringToFront(drawing);
@@ -144,8 +154,6 @@ TEST_F(PolverTest, DrawingOnScreenOnPaperAndOnTheClipboard) {
   EXPECT_GE(thousands, 4) << printed;
 
   // The wheel zooms about the cursor (a spiral of V3 under it); Home fits again.
-  RECT client;
-  GetClientRect(drawing, &client);
   POINT spiral{client.right * 515 / 1000, client.bottom * 3 / 5 * 42 / 100};
   ClientToScreen(drawing, &spiral);
   for (int notch = 0; notch < 6; ++notch) {
