@@ -2,7 +2,7 @@
 #include "profile.h"
 
 #include <algorithm>
-#include <cmath>
+#include <utility>
 
 #include "geometry.h"
 #include "point_lines.h"
@@ -82,8 +82,11 @@ Profile BuildProfile(const std::vector<ProfileLine>& lines) {
     ProfileVPI vpi = {lines[j].PKtext, lines[j].PK, lines[j].H, 0.0, 0.0, 0.0};
     if (j > 0 && j + 1 < m) {
       vpi.Rv = lines[j].Rv;
-      vpi.T = vpi.Rv * Absolute(profile.grades[j] - profile.grades[j - 1]) / 2;
-      vpi.E = vpi.Rv == 0 ? 0.0 : vpi.T * vpi.T / (2 * vpi.Rv);
+      // A plain break of grade has no curve, even where the grades are too steep to subtract.
+      if (vpi.Rv != 0) {
+        vpi.T = vpi.Rv * Absolute(profile.grades[j] - profile.grades[j - 1]) / 2;
+        vpi.E = vpi.T * vpi.T / (2 * vpi.Rv);
+      }
     }
     profile.vpis.push_back(vpi);
   }

@@ -3,6 +3,7 @@
 // lines themselves between the curves, and the curve's middle one external distance off the VPI.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -118,6 +119,13 @@ TEST(Profile, ProblemLines) {
   EXPECT_EQ(p.vpis[0].H, 151.5);
   EXPECT_EQ(p.vpis[0].Rv, 0.0);
   EXPECT_EQ(p.vpis[1].H, 158.25);
+
+  // Grades too steep to subtract: a break of grade still has no curve, and no overlap.
+  const ProfileReading steep = ReadProfile("0 1.5e308\n1 -1.5e308 0\n2 1.5e308");
+  EXPECT_TRUE(steep.problems.empty());
+  ASSERT_EQ(steep.profile.vpis.size(), 3u);
+  EXPECT_EQ(steep.profile.vpis[1].T, 0.0);
+  EXPECT_EQ(steep.profile.vpis[1].E, 0.0);
 }
 
 // A random profile whose vertical curves fit: 2 to 8 VPIs 100 to 1100 apart, heights within
