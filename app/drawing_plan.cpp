@@ -18,10 +18,17 @@ void DrawTangentPolygon(HDC dc, const DrawingScene& scene, const DrawingFrame& f
   }
 }
 
+// The chainages of the track that may show on the picture.
+struct ChainageRange {
+  double from = INFINITY;
+  double to = -INFINITY;
+};
+
 // The track traced to a quarter of a screen pixel, element by element, leaving out the elements
-// that lie wholly off the picture. Labels keep off it.
-void DrawTrack(HDC dc, LabelPlaces& places, const DrawingScene& scene, const DrawingFrame& frame,
-               const ScreenRect& clip) {
+// that lie wholly off the picture; returns the chainages of those drawn. Labels keep off it.
+ChainageRange DrawTrack(HDC dc, LabelPlaces& places, const DrawingScene& scene,
+                        const DrawingFrame& frame, const ScreenRect& clip) {
+  ChainageRange shown;
   Selected pen(dc, MakePen(frame, 2, kTrack));
   const double tolerance = 0.25 * frame.pixel / frame.plan.scale;
   const double clipReach = std::hypot(clip.right - clip.left, clip.bottom - clip.top) / 2;
@@ -33,6 +40,8 @@ void DrawTrack(HDC dc, LabelPlaces& places, const DrawingScene& scene, const Dra
     if (std::hypot(start.x - clipCentre.x, start.y - clipCentre.y) >
         clipReach + reach.reach * frame.plan.scale)
       continue;
+    shown.from = std::fmin(shown.from, scene.alignment.elements[e].PKstart);
+    shown.to = std::fmax(shown.to, scene.alignment.elements[e].PKend);
     points.clear();
     for (const PlanePoint& p : TraceElement(scene.alignment, static_cast<int>(e), tolerance))
       points.push_back(ToScreen(frame.plan, p));
@@ -40,16 +49,19 @@ void DrawTrack(HDC dc, LabelPlaces& places, const DrawingScene& scene, const Dra
     for (size_t i = 0; i + 1 < points.size(); ++i)
       TakeLine(places, points[i], points[i + 1], 2 * frame.pixel, 12 * frame.pixel, clip);
   }
+  return shown;
 }
 
 void DrawChainageTicks(HDC dc, LabelPlaces& places, const DrawingScene& scene,
-                       const DrawingFrame& frame, const ScreenRect& clip) {
+                       const DrawingFrame& frame, const ScreenRect& clip,
+                       const ChainageRange& shown) {
   const Alignment& alignment = scene.alignment;
   const SIZE digit = TextSize(dc, "0");
   const double step = LabelledTickStep(alignment.PKstart, alignment.PKend, frame.plan.scale,
                                        static_cast<double>(digit.cx));
-  // Far in, the ticks of the whole track would be too many: then there are none.
-  const std::vector<ChainageTick> ticks = ChainageTicks(alignment, step, 20000);
+  // Only the stretch on the picture: far in, the ticks of the whole track would be too many.
+  const std::vector<ChainageTick> ticks =
+      ChainageTicks(alignment, step, shown.from, shown.to, 20000);
   Selected pen(dc, MakePen(frame, 1, kTicks));
   SetTextColor(dc, kTicks);
   const double length = 7 * frame.pixel;
@@ -250,11 +262,11 @@ void DrawPlan(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
   DrawNorthArrow(dc, places, frame, plan);
   DrawScaleBar(dc, places, frame, plan);
   DrawTangentPolygon(dc, scene, frame, clip);
-  DrawTrack(dc, places, scene, frame, clip);
+  const ChainageRange shown = DrawTrack(dc, places, scene, frame, clip);
   DrawMainPointTicks(dc, places, scene, frame, clip);
   DrawPointMarks(dc, places, scene, frame, clip);
   DrawVertices(dc, places, scene, frame, clip);
   DrawMainPointNames(dc, places, scene, frame, clip);
-  DrawChainageTicks(dc, places, scene, frame, clip);
+  DrawChainageTicks(dc, places, scene, frame, clip, shown);
   DrawPointNames(dc, places, scene, frame, clip);
 }

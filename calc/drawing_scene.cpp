@@ -167,17 +167,20 @@ ElementReach ReachOfElement(const Alignment& alignment, int element) {
   return {SetOutOnElement(alignment, element, piece.PKstart, 0), piece.PKend - piece.PKstart};
 }
 
-std::vector<ChainageTick> ChainageTicks(const Alignment& alignment, double step, size_t most) {
+std::vector<ChainageTick> ChainageTicks(const Alignment& alignment, double step, double from,
+                                        double to, size_t most) {
   std::vector<ChainageTick> ticks;
   if (!(step > 0) || alignment.elements.empty()) return ticks;
-  // The multiples k * step inside [PK start, end], as they will be computed: a quotient rounded
-  // up or down by its last bit is put right.
-  double first = std::ceil(alignment.PKstart / step);
-  if ((first - 1) * step >= alignment.PKstart) first -= 1;
-  if (first * step < alignment.PKstart) first += 1;
-  double last = std::floor(alignment.PKend / step);
-  if ((last + 1) * step <= alignment.PKend) last += 1;
-  if (last * step > alignment.PKend) last -= 1;
+  from = std::fmax(from, alignment.PKstart);
+  to = std::fmin(to, alignment.PKend);
+  // The multiples k * step inside [from, to], as they will be computed: a quotient rounded up or
+  // down by its last bit is put right.
+  double first = std::ceil(from / step);
+  if ((first - 1) * step >= from) first -= 1;
+  if (first * step < from) first += 1;
+  double last = std::floor(to / step);
+  if ((last + 1) * step <= to) last += 1;
+  if (last * step > to) last -= 1;
   if (!(last >= first) || last - first + 1 > static_cast<double>(most)) return ticks;
   for (double k = first; k <= last; ++k) {
     const double PK = k * step;

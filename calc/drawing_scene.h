@@ -71,9 +71,10 @@ struct ChainageTick {
   PlanePoint left;
 };
 
-// The ticks at every multiple of `step` from PK start to the end; none when there would be more
-// than `most`.
-std::vector<ChainageTick> ChainageTicks(const Alignment& alignment, double step, size_t most);
+// The ticks at every multiple of `step` from `from` to `to` (within PK start and the end); none
+// when there would be more than `most`.
+std::vector<ChainageTick> ChainageTicks(const Alignment& alignment, double step, double from,
+                                        double to, size_t most);
 
 // The long section's heights: the lowest and highest of the design line and the points' heights.
 struct HeightRange {

@@ -95,7 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (std::isfinite(length) && length > 0) {
     const double step = LabelledTickStep(alignment.PKstart, alignment.PKend, view.scale, 7);
     FuzzCheck(step > 0, "a positive tick step", detail);
-    const std::vector<ChainageTick> ticks = ChainageTicks(alignment, step, 1000);
+    const std::vector<ChainageTick> ticks =
+        ChainageTicks(alignment, step, -INFINITY, INFINITY, 1000);
     FuzzCheck(ticks.size() <= 1000, "no more ticks than asked", detail);
     for (const ChainageTick& tick : ticks) {
       FuzzCheck(tick.PK >= alignment.PKstart - 1e-6 * std::fabs(alignment.PKstart) - 1e-9 &&

@@ -272,12 +272,18 @@ TEST(DrawingScene, TracedTrackStaysWithinTolerance) {
           1e-9);
     }
   }
-  const std::vector<ChainageTick> ticks = ChainageTicks(scene.alignment, 500, 1000);
+  const std::vector<ChainageTick> ticks =
+      ChainageTicks(scene.alignment, 500, -INFINITY, INFINITY, 1000);
   ASSERT_EQ(9u, ticks.size());  // 1000 ... 5000 of 1000 ... 5138.136
   EXPECT_EQ(1000, ticks.front().PK);
   EXPECT_EQ(5000, ticks.back().PK);
   EXPECT_NEAR(500, ticks[0].at.Y, 1e-9);
-  EXPECT_TRUE(ChainageTicks(scene.alignment, 1e-6, 1000).empty());
+  EXPECT_TRUE(ChainageTicks(scene.alignment, 1e-6, -INFINITY, INFINITY, 1000).empty());
+  // Zoomed far in, only the ticks on the picture: a chainage range of the track.
+  const std::vector<ChainageTick> near = ChainageTicks(scene.alignment, 0.01, 2049, 2050, 1000);
+  ASSERT_EQ(101u, near.size());
+  EXPECT_DOUBLE_EQ(2049, near.front().PK);
+  EXPECT_DOUBLE_EQ(2050, near.back().PK);
 }
 
 // A label takes the first free place; where all are taken, the least crowded one, or none.
