@@ -8,6 +8,7 @@
 #include "alignment_heights.h"
 #include "alignment_report.h"
 #include "app_state.h"
+#include "drawing_window.h"
 #include "editor_text.h"
 #include "messages.h"
 #include "point_lines.h"
@@ -95,6 +96,7 @@ INT_PTR CALLBACK TraceAlignmentDialog(HWND dialog, UINT message, WPARAM wParam, 
         case IDC_LIST_PK_D: PointList(dialog, false); break;
         case IDC_SET_OUT: PointList(dialog, true); break;
         case IDC_LIST_H: ListHeights(dialog); break;
+        case IDC_DRAWING: ShowAlignmentDrawing(dialog); break;
         case IDC_X_BEFORE_Y:
           Remembered().XBeforeY = IsDlgButtonChecked(dialog, IDC_X_BEFORE_Y) == BST_CHECKED;
           break;

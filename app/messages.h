@@ -32,4 +32,5 @@ constexpr const char* kPrintNoReason = "the system gave no reason.";
 constexpr const char* kNoSuchPages = "The document has no pages in the range asked for.";
 constexpr const char* kPrintDialogFailed =
     "The Print dialog failed: error ";  // followed by its code
+constexpr const char* kDrawingNotCopied = "The drawing could not be put on the clipboard.";
 }  // namespace Messages

@@ -29,17 +29,6 @@ struct PrintLayout {
 // The header line, one blank line, then the text.
 constexpr int kHeaderRows = 2;
 
-bool HasDefaultPrinter() {
-  char name[512] = {};
-  DWORD size = sizeof name;
-  if (!GetDefaultPrinterA(name, &size)) return GetLastError() == ERROR_INSUFFICIENT_BUFFER;
-  // A default left over from a printer since removed names nothing that opens.
-  HANDLE printer = nullptr;
-  if (!OpenPrinterA(name, &printer, nullptr)) return false;
-  ClosePrinter(printer);
-  return true;
-}
-
 // A 10-point fixed-pitch font, the text area 2 cm in from each edge of the paper (or the edge of
 // the printable area where the printer cannot print so far out), and what fits in it.
 PrintLayout LayOutPage(HDC printer) {
@@ -201,6 +190,17 @@ void EditorSelection(HWND editor, DWORD& start, DWORD& end) {
 }
 
 }  // namespace
+
+bool HasDefaultPrinter() {
+  char name[512] = {};
+  DWORD size = sizeof name;
+  if (!GetDefaultPrinterA(name, &size)) return GetLastError() == ERROR_INSUFFICIENT_BUFFER;
+  // A default left over from a printer since removed names nothing that opens.
+  HANDLE printer = nullptr;
+  if (!OpenPrinterA(name, &printer, nullptr)) return false;
+  ClosePrinter(printer);
+  return true;
+}
 
 void PrintDocument(HWND owner, HWND editor, const std::string& documentPath) {
   if (jobRunning) return;

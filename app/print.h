@@ -12,3 +12,7 @@
 // were. While a job runs the main window is disabled but keeps repainting; a second Print meanwhile
 // is ignored.
 void PrintDocument(HWND owner, HWND editor, const std::string& documentPath);
+
+// Whether a default printer is set and can be opened (a default left over from a removed printer
+// cannot).
+bool HasDefaultPrinter();
