@@ -8,6 +8,7 @@
 #include "alignment_report.h"
 #include "app_state.h"
 #include "editor_text.h"
+#include "landxml_commands.h"
 #include "messages.h"
 #include "point_lines.h"
 #include "resource.h"
@@ -73,6 +74,8 @@ INT_PTR CALLBACK TraceAlignmentDialog(HWND dialog, UINT message, WPARAM wParam, 
         case IDCANCEL: EndDialog(dialog, 0); break;
         case IDC_LIST_PK_D: PointList(dialog, false); break;
         case IDC_SET_OUT: PointList(dialog, true); break;
+        case IDC_IMPORT_LANDXML: ImportLandXml(dialog); break;
+        case IDC_EXPORT_LANDXML: ExportLandXml(dialog); break;
         case IDC_X_BEFORE_Y:
           Remembered().XBeforeY = IsDlgButtonChecked(dialog, IDC_X_BEFORE_Y) == BST_CHECKED;
           break;
