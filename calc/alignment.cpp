@@ -46,32 +46,66 @@ bool SamePlace(PlanePoint a, PlanePoint b) {
   return a.Y == b.Y && a.X == b.X;
 }
 
+// The spiral of length L onto a circle of radius R in the shift construction: its parameter,
+// turn, end point in its own frame, and the shifted circle's k and p.
+struct ShiftedSpiral {
+  double C = 0, FI = 0, X = 0, Y = 0, k = 0, p = 0;
+};
+ShiftedSpiral SpiralOnto(double R, double L) {
+  ShiftedSpiral spiral;
+  if (L > 0) {
+    spiral.C = R * L;
+    spiral.FI = ClothoidAngle(L, spiral.C);
+    spiral.X = ClothoidX(L, spiral.C);
+    spiral.Y = ClothoidY(L, spiral.C);
+    spiral.k = spiral.X - R * std::sin(spiral.FI);
+    spiral.p = spiral.Y - R * (1 - std::cos(spiral.FI));
+  }
+  return spiral;
+}
+
+double ExitLength(const AlignmentVertex& vertex) {
+  return std::isnan(vertex.L2) ? vertex.L : vertex.L2;
+}
+
 // The curve at inner vertex i between the legs with unit directions uIn and uOut.
 VertexCurve CurveAt(const AlignmentVertex& vertex, PlanePoint uIn, PlanePoint uOut) {
   VertexCurve c = {};
   c.R = vertex.R;
   c.L = vertex.L;
+  c.L2 = ExitLength(vertex);
   c.theta = Turn(Direction(uOut) - Direction(uIn));
   c.s = c.theta >= 0 ? 1.0 : -1.0;
-  double X_L = 0, Y_L = 0;
-  if (c.L > 0) {
-    c.C = c.R * c.L;
-    c.FI = ClothoidAngle(c.L, c.C);
-    X_L = ClothoidX(c.L, c.C);
-    Y_L = ClothoidY(c.L, c.C);
-    c.k = X_L - c.R * std::sin(c.FI);
-    c.p = Y_L - c.R * (1 - std::cos(c.FI));
-  }
+  const ShiftedSpiral entry = SpiralOnto(c.R, c.L);
+  const ShiftedSpiral exit = c.L2 == c.L ? entry : SpiralOnto(c.R, c.L2);
+  c.C = entry.C;
+  c.FI = entry.FI;
+  c.k = entry.k;
+  c.p = entry.p;
+  c.C2 = exit.C;
+  c.FI2 = exit.FI;
+  c.k2 = exit.k;
+  c.p2 = exit.p;
   const double turn = Absolute(c.theta);
-  c.T = (c.R + c.p) * std::tan(turn / 2) + c.k;
-  c.K0 = c.R * (turn - 2 * c.FI);
-  c.K = c.K0 + 2 * c.L;
-  c.D = 2 * c.T - c.K;
+  if (c.L2 == c.L) {
+    c.T = (c.R + c.p) * std::tan(turn / 2) + c.k;
+    c.T2 = c.T;
+    c.K0 = c.R * (turn - 2 * c.FI);
+    c.K = c.K0 + 2 * c.L;
+    c.D = 2 * c.T - c.K;
+  } else {
+    // The shifted circle lies p off the straight before and p2 off the one after.
+    c.T = c.k + (c.R + c.p2) / std::sin(turn) - (c.R + c.p) / std::tan(turn);
+    c.T2 = c.k2 + (c.R + c.p) / std::sin(turn) - (c.R + c.p2) / std::tan(turn);
+    c.K0 = c.R * (turn - c.FI - c.FI2);
+    c.K = c.K0 + c.L + c.L2;
+    c.D = c.T + c.T2 - c.K;
+  }
 
   c.NSK = Minus(vertex.at, Times(c.T, uIn));
-  c.KSK = Plus(vertex.at, Times(c.T, uOut));
-  c.NKK = Plus(Plus(c.NSK, Times(X_L, uIn)), Times(c.s * Y_L, RightOf(uIn)));
-  c.KKK = Plus(Minus(c.KSK, Times(X_L, uOut)), Times(c.s * Y_L, RightOf(uOut)));
+  c.KSK = Plus(vertex.at, Times(c.T2, uOut));
+  c.NKK = Plus(Plus(c.NSK, Times(entry.X, uIn)), Times(c.s * entry.Y, RightOf(uIn)));
+  c.KKK = Plus(Minus(c.KSK, Times(exit.X, uOut)), Times(c.s * exit.Y, RightOf(uOut)));
   c.O = Plus(Plus(c.NSK, Times(c.k, uIn)), Times(c.s * (c.R + c.p), RightOf(uIn)));
   return c;
 }
@@ -97,7 +131,7 @@ Alignment BuildAlignment(const std::vector<AlignmentVertex>& vertices, double PK
   }
   if (!problems.empty()) return a;
   for (size_t i = 1; i + 1 < n; ++i) {
-    if (!(vertices[i].R > 0) || !(vertices[i].L >= 0)) {
+    if (!(vertices[i].R > 0) || !(vertices[i].L >= 0) || !(ExitLength(vertices[i]) >= 0)) {
       problems.push_back("!Vertex " + vertices[i].name + ": R must be above 0 and L at least 0!");
     }
   }
@@ -118,7 +152,8 @@ Alignment BuildAlignment(const std::vector<AlignmentVertex>& vertices, double PK
   }
   if (!problems.empty()) return a;
   for (size_t i = 0; i + 1 < n; ++i) {
-    const double straight = legLengths[i] - a.curves[i].T - a.curves[i + 1].T;
+    double straight = legLengths[i] - a.curves[i].T2 - a.curves[i + 1].T;
+    if (straight < 0 && straight >= -kEndTolerance) straight = 0;  // two curves that touch
     a.straights.push_back(straight);
     if (straight < 0) {
       problems.push_back("!Between " + vertices[i].name + " and " + vertices[i + 1].name +
@@ -141,11 +176,11 @@ Alignment BuildAlignment(const std::vector<AlignmentVertex>& vertices, double PK
     c.PK_NSK = PK;
     c.PK_NKK = c.PK_NSK + c.L;
     c.PK_KKK = c.PK_NKK + c.K0;
-    c.PK_KSK = c.PK_KKK + c.L;
+    c.PK_KSK = c.PK_KKK + c.L2;
     c.PK = c.PK_NSK + c.T;
     if (c.L > 0) a.elements.push_back({EntrySpiralElement, vertex, c.PK_NSK, c.PK_NKK});
     a.elements.push_back({ArcElement, vertex, c.PK_NKK, c.PK_KKK});
-    if (c.L > 0) a.elements.push_back({ExitSpiralElement, vertex, c.PK_KKK, c.PK_KSK});
+    if (c.L2 > 0) a.elements.push_back({ExitSpiralElement, vertex, c.PK_KKK, c.PK_KSK});
     PK = c.PK_KSK;
   }
   a.PKend = PK;
@@ -158,7 +193,8 @@ namespace {
 
 // P in the frame of a spiral that starts at origin with unit direction u and turns to the side
 // `side`, projected by the shared foot-point iteration; l is the arc length from origin, d the
-// foot point's distance towards the centre's side.
+// foot point's distance towards the centre's side. A foot up to kEndTolerance beyond either end
+// counts.
 AlignmentStation ProjectOntoSpiral(PlanePoint P, PlanePoint origin, PlanePoint u, double side,
                                    double L, double C) {
   const PlanePoint p = Minus(P, origin);
@@ -166,7 +202,7 @@ AlignmentStation ProjectOntoSpiral(PlanePoint P, PlanePoint origin, PlanePoint u
   const double y = side * Cross(p, u);
   const double FI = ClothoidAngle(L, C);
   const double xlim = (ClothoidY(L, C) - y) * std::tan(FI) + ClothoidX(L, C);
-  if (!(x >= 0) || x > xlim) return {false, 0, 0, -1};
+  if (!(x >= -kEndTolerance) || x > xlim + kEndTolerance * std::cos(FI)) return {false, 0, 0, -1};
   const FootPoint foot = FindFootPoint(x, y, C);
   if (!foot.found) return {false, 0, 0, -1};
   return {true, foot.l, foot.d, -1};
@@ -192,7 +228,7 @@ AlignmentStation ProjectOntoElement(const Alignment& a, int element, PlanePoint 
       const PlanePoint A = a.curves[v].KSK;
       const PlanePoint u = a.directions[v];
       const double t = Dot(Minus(P, A), u);
-      if (!(t >= 0 && t <= a.straights[v])) return none;
+      if (!(t >= -kEndTolerance && t <= a.straights[v] + kEndTolerance)) return none;
       return {true, e.PKstart + t, Cross(Minus(P, A), u), element};
     }
     case EntrySpiralElement: {
@@ -203,14 +239,16 @@ AlignmentStation ProjectOntoElement(const Alignment& a, int element, PlanePoint 
     }
     case ExitSpiralElement: {
       const VertexCurve& c = a.curves[v];
-      AlignmentStation s = ProjectOntoSpiral(P, c.KSK, Times(-1, a.directions[v]), -c.s, c.L, c.C);
+      AlignmentStation s =
+          ProjectOntoSpiral(P, c.KSK, Times(-1, a.directions[v]), -c.s, c.L2, c.C2);
       if (!s.found) return none;
       return {true, c.PK_KSK - s.PK, c.s * s.d, element};
     }
     case ArcElement: {
       const VertexCurve& c = a.curves[v];
       const double b = c.s * Turn(Direction(Minus(P, c.O)) - Direction(Minus(c.NKK, c.O)));
-      if (!(b >= 0 && b <= c.K0 / c.R)) return none;
+      const double beyond = kEndTolerance / c.R;  // the tolerance along the arc, as an angle
+      if (!(b >= -beyond && b <= c.K0 / c.R + beyond)) return none;
       const PlanePoint fromCentre = Minus(P, c.O);
       return {true, c.PK_NKK + c.R * b, c.s * (c.R - Distance(fromCentre.Y, fromCentre.X)),
               element};
@@ -240,7 +278,7 @@ PlanePoint SetOutOnElement(const Alignment& a, int element, double PK, double d)
     case EntrySpiralElement:
       return SpiralPoint(c.NSK, a.directions[v - 1], c.s, PK - c.PK_NSK, c.s * d, c.C);
     case ExitSpiralElement:
-      return SpiralPoint(c.KSK, Times(-1, a.directions[v]), -c.s, c.PK_KSK - PK, c.s * d, c.C);
+      return SpiralPoint(c.KSK, Times(-1, a.directions[v]), -c.s, c.PK_KSK - PK, c.s * d, c.C2);
     case ArcElement: {
       const double A = Direction(Minus(c.NKK, c.O)) + c.s * (PK - c.PK_NKK) / c.R;
       return Plus(c.O, Times(c.R - c.s * d, {std::sin(A), std::cos(A)}));
@@ -250,7 +288,7 @@ PlanePoint SetOutOnElement(const Alignment& a, int element, double PK, double d)
 }
 
 int ElementAtChainage(const Alignment& a, double PK) {
-  if (!(PK >= a.PKstart && PK <= a.PKend)) return -1;
+  if (!(PK >= a.PKstart - kEndTolerance && PK <= a.PKend + kEndTolerance)) return -1;
   for (size_t i = 0; i < a.elements.size(); ++i) {
     if (PK <= a.elements[i].PKend) return static_cast<int>(i);
   }

@@ -1,6 +1,7 @@
 // Trace Alignment, the reports.
 #include "alignment_report.h"
 
+#include "alignment_heights.h"
 #include "geometry.h"
 #include "number_text.h"
 #include "point_lines.h"
@@ -21,7 +22,7 @@ void AddLine(std::string& block, const std::string& line) {
   block += kReportLineEnd;
 }
 
-// Title, empty line, PK start and the vertex lines as typed, empty line.
+// Title, empty line, PK start and the vertex lines as typed, the profile lines, empty line.
 std::string BlockHead(const std::string& title, const AlignmentTexts& texts,
                       const AlignmentReading& reading) {
   std::string block = kReportLineEnd;
@@ -29,6 +30,7 @@ std::string BlockHead(const std::string& title, const AlignmentTexts& texts,
   AddLine(block, "");
   AddLine(block, "PKstart=" + texts.PKstart);
   for (const std::string& line : reading.echo) AddLine(block, line);
+  block += ProfileEcho(reading.profile);
   AddLine(block, "");
   return block;
 }
@@ -47,6 +49,26 @@ std::string CoordinateHeader(bool xBeforeY) {
   return xBeforeY ? "X\tY" : "Y\tX";
 }
 
+// The curve table and the empty line after it. Its columns: one L and one T while every curve
+// has L2 = L, otherwise both spirals and both tangents, with D = T in + T out - K.
+void AddCurveTable(std::string& block, const Alignment& a) {
+  const size_t n = a.vertices.size();
+  bool unequal = false;
+  for (size_t i = 1; i + 1 < n; ++i) unequal = unequal || a.curves[i].L2 != a.curves[i].L;
+  AddLine(block, unequal ? "Vertex\tAngle\tR\tL in\tL out\tT in\tT out\tK\tD\tPK"
+                         : "Vertex\tAngle\tR\tL\tT\tK\tD\tPK");
+  for (size_t i = 1; i + 1 < n; ++i) {
+    const VertexCurve& c = a.curves[i];
+    const std::string spirals = unequal ? LengthText(c.L) + kTab + LengthText(c.L2) + kTab +
+                                              LengthText(c.T) + kTab + LengthText(c.T2)
+                                        : LengthText(c.L) + kTab + LengthText(c.T);
+    AddLine(block, a.vertices[i].name + kTab + AngleText(c.theta) + kTab + LengthText(c.R) + kTab +
+                       spirals + kTab + LengthText(c.K) + kTab + LengthText(c.D) + kTab +
+                       LengthText(c.PK));
+  }
+  AddLine(block, "");
+}
+
 }  // namespace
 
 AlignmentTexts OpeningAlignmentTexts(const RememberedInputs& inputs) {
@@ -63,6 +85,7 @@ void RememberAlignmentTexts(const AlignmentTexts& texts, RememberedInputs& input
 
 AlignmentReading ReadAlignment(const AlignmentTexts& texts) {
   AlignmentReading reading;
+  reading.profile = ReadProfile(texts.profile);
   std::vector<AlignmentVertex> vertices;
   std::vector<bool> hasCurve;
   for (const std::string& line : NonBlankLines(texts.vertices)) {
@@ -79,6 +102,8 @@ AlignmentReading ReadAlignment(const AlignmentTexts& texts) {
     if (texts.xBeforeY) vertex.at = {second, first};
     hasCurve.push_back(f.size() >= 5 && ReadFullNumber(f[3], split.decimalComma, vertex.R) &&
                        ReadFullNumber(f[4], split.decimalComma, vertex.L));
+    double L2 = 0;
+    if (f.size() >= 6 && ReadFullNumber(f[5], split.decimalComma, L2)) vertex.L2 = L2;
     vertices.push_back(vertex);
   }
   if (!reading.problems.empty()) return reading;
@@ -89,6 +114,7 @@ AlignmentReading ReadAlignment(const AlignmentTexts& texts) {
   }
   if (!reading.problems.empty()) return reading;
   reading.alignment = BuildAlignment(vertices, TextToNum(texts.PKstart), reading.problems);
+  if (reading.problems.empty()) reading.problems = reading.profile.problems;
   return reading;
 }
 
@@ -102,18 +128,14 @@ std::string AlignmentCalcBlock(const AlignmentTexts& texts) {
   const Alignment& a = reading.alignment;
   const size_t n = a.vertices.size();
 
-  AddLine(block, "Vertex\tAngle\tR\tL\tT\tK\tD\tPK");
-  for (size_t i = 1; i + 1 < n; ++i) {
-    const VertexCurve& c = a.curves[i];
-    AddLine(block, a.vertices[i].name + kTab + AngleText(c.theta) + kTab + LengthText(c.R) + kTab +
-                       LengthText(c.L) + kTab + LengthText(c.T) + kTab + LengthText(c.K) + kTab +
-                       LengthText(c.D) + kTab + LengthText(c.PK));
-  }
-  AddLine(block, "");
+  AddCurveTable(block, a);
 
-  AddLine(block, "Point\tPK\t" + CoordinateHeader(texts.xBeforeY));
+  const Profile& profile = reading.profile.profile;
+  const bool heights = !profile.vpis.empty();
+  AddLine(block, "Point\tPK\t" + CoordinateHeader(texts.xBeforeY) + (heights ? "\tH" : ""));
   const auto row = [&](const std::string& name, double PK, PlanePoint P) {
-    AddLine(block, name + kTab + LengthText(PK) + kTab + CoordinateColumns(P, texts.xBeforeY));
+    AddLine(block, name + kTab + LengthText(PK) + kTab + CoordinateColumns(P, texts.xBeforeY) +
+                       (heights ? DesignHeightColumn(profile, PK) : ""));
   };
   row(a.vertices[0].name, a.PKstart, a.vertices[0].at);
   for (size_t i = 1; i + 1 < n; ++i) {
@@ -126,6 +148,10 @@ std::string AlignmentCalcBlock(const AlignmentTexts& texts) {
   }
   row(a.vertices[n - 1].name, a.PKend, a.vertices[n - 1].at);
   AddLine(block, "");
+  if (heights) {
+    block += ProfileTable(profile);
+    AddLine(block, "");
+  }
   AddLine(block, "Length=" + LengthText(a.PKend - a.PKstart) +
                      "   Curves=" + Trim(NumToText(static_cast<double>(n - 2))));
   return block;
@@ -145,9 +171,16 @@ std::string AlignmentPointList(PointListAction action, const AlignmentTexts& tex
     return block;
   }
   const Alignment& a = reading.alignment;
+  const Profile& profile = reading.profile.profile;
+  const bool heights = !profile.vpis.empty();
   const std::string coordinates = CoordinateHeader(texts.xBeforeY);
-  AddLine(block, list ? "Point\t" + coordinates + "\tPK\td\tElement"
-                      : "Point\tPK\td\t" + coordinates + "\tElement");
+  if (heights) {
+    AddLine(block, list ? "Point\t" + coordinates + "\tH\tPK\td\tH design\tdH\tElement"
+                        : "Point\tPK\td\t" + coordinates + "\tH\tElement");
+  } else {
+    AddLine(block, list ? "Point\t" + coordinates + "\tPK\td\tElement"
+                        : "Point\tPK\td\t" + coordinates + "\tElement");
+  }
 
   std::vector<std::string> notRead;
   size_t points = 0, outside = 0;
@@ -163,22 +196,38 @@ std::string AlignmentPointList(PointListAction action, const AlignmentTexts& tex
       const PlanePoint P = texts.xBeforeY ? PlanePoint{point.second, point.first}
                                           : PlanePoint{point.first, point.second};
       row += CoordinateColumns(P, texts.xBeforeY) + kTab;
+      double H = 0;
+      const bool hasHeight = heights && ReadPointHeight(line, H);
+      if (heights) row += (hasHeight ? LengthText(H) : "-") + kTab;
       const AlignmentStation station = ProjectOntoAlignment(a, P);
       if (station.found) {
-        row += LengthText(station.PK) + kTab + LengthText(station.d) + kTab +
-               ElementName(a, station.element);
+        double design = 0;
+        const bool inProfile = heights && DesignHeight(profile, station.PK, design);
+        row += LengthText(station.PK) + kTab + LengthText(station.d) + kTab;
+        if (heights && inProfile) {
+          row += LengthText(design) + kTab + (hasHeight ? LengthText(H - design) : "-") + kTab;
+        } else if (heights) {
+          row += "-\t-\t";
+        }
+        row += ElementName(a, station.element);
+        if (heights && !inProfile) row += kTab + std::string(kChainageOutsideProfile);
       } else {
-        row += std::string("-\t-\t") + kPointOutsideAlignment;
+        row += std::string(heights ? "-\t-\t-\t-\t" : "-\t-\t") + kPointOutsideAlignment;
         ++outside;
       }
     } else {
       row += LengthText(point.first) + kTab + LengthText(point.second) + kTab;
       const int element = ElementAtChainage(a, point.first);
+      double design = 0;
+      const bool inProfile = heights && DesignHeight(profile, point.first, design);
       if (element >= 0) {
         const PlanePoint P = SetOutOnElement(a, element, point.first, point.second);
-        row += CoordinateColumns(P, texts.xBeforeY) + kTab + ElementName(a, element);
+        row += CoordinateColumns(P, texts.xBeforeY) + kTab;
+        if (heights) row += (inProfile ? LengthText(design) : "-") + kTab;
+        row += ElementName(a, element);
+        if (heights && !inProfile) row += kTab + std::string(kChainageOutsideProfile);
       } else {
-        row += std::string("-\t-\t") + kChainageOutsideAlignment;
+        row += std::string(heights ? "-\t-\t-\t" : "-\t-\t") + kChainageOutsideAlignment;
         ++outside;
       }
     }

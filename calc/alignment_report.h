@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "alignment.h"
+#include "profile.h"
 #include "remembered_inputs.h"
 
 // The warnings of a row off the alignment.
@@ -31,19 +32,23 @@ AlignmentTexts OpeningAlignmentTexts(const RememberedInputs& inputs);
 void RememberAlignmentTexts(const AlignmentTexts& texts, RememberedInputs& inputs);
 
 // The vertices read from the dialog's texts: the echo of every non-blank vertex line as typed,
-// and, when no problem was found, the built alignment.
+// and, when no problem was found, the built alignment; the profile read from its text.
 struct AlignmentReading {
   std::vector<std::string> echo;
   std::vector<std::string> problems;  // report lines, the first kind found only
   Alignment alignment;
+  ProfileReading profile;  // blank text: no VPIs
 };
 
-// Vertex lines: "name Y X [R L]" (X Y with xBeforeY) by the point-list field rules; R and L on
-// every vertex but the two ends. The problems of reading come first (lines not read, then inner
-// vertices without R and L), then those of building the alignment.
+// Vertex lines: "name Y X [R L [L2]]" (X Y with xBeforeY) by the point-list field rules; R and L
+// on every vertex but the two ends, L2 (the exit spiral) when the sixth field is a number, else
+// L2 = L. The problems of reading come first (lines not read, then inner vertices without R and
+// L), then those of building the alignment, then, only when the vertices have none, the
+// profile's.
 AlignmentReading ReadAlignment(const AlignmentTexts& texts);
 
-// CALC: the echo, the curve table (Vertex, Angle, R, L, T, K, D, PK), the main points with
+// CALC: the echo, the curve table (Vertex, Angle, R, L, T, K, D, PK; with any L2 != L both L in
+// and L out, T in and T out), the main points with
 // their chainages and coordinates, and the length and number of curves.
 std::string AlignmentCalcBlock(const AlignmentTexts& texts);
 
