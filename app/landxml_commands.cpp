@@ -40,8 +40,8 @@ std::string ChooseLandXmlFile(HWND owner, const char* caption, bool save) {
   dialog.nMaxFile = static_cast<DWORD>(fileName.size());
   dialog.lpstrInitialDir = initialDirectory.empty() ? nullptr : initialDirectory.c_str();
   dialog.lpstrTitle = caption;
-  dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
-                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  dialog.Flags =
+      OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
   dialog.lpstrDefExt = "xml";
   const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
   return chosen ? std::string(fileName.data()) : std::string();
@@ -62,8 +62,12 @@ std::string Recode(const std::string& text, UINT from, UINT to) {
   WideCharToMultiByte(to, 0, wide.data(), wideSize, &result[0], size, nullptr, nullptr);
   return result;
 }
-std::string ForDisplay(const std::string& utf8) { return Recode(utf8, CP_UTF8, CP_ACP); }
-std::string FromDisplay(const std::string& ansi) { return Recode(ansi, CP_ACP, CP_UTF8); }
+std::string ForDisplay(const std::string& utf8) {
+  return Recode(utf8, CP_UTF8, CP_ACP);
+}
+std::string FromDisplay(const std::string& ansi) {
+  return Recode(ansi, CP_ACP, CP_UTF8);
+}
 
 void Tell(HWND owner, const std::string& text, const char* caption) {
   MessageBoxA(owner, text.c_str(), caption, MB_OK | MB_ICONWARNING);
@@ -91,10 +95,10 @@ INT_PTR CALLBACK ChooseAlignmentDialog(HWND dialog, UINT message, WPARAM wParam,
     }
     case WM_COMMAND: {
       auto& choice = *reinterpret_cast<AlignmentChoice*>(GetWindowLongPtrA(dialog, DWLP_USER));
-      const bool doubleClick =
-          LOWORD(wParam) == IDC_ALIGNMENT_LIST && HIWORD(wParam) == LBN_DBLCLK;
+      const bool doubleClick = LOWORD(wParam) == IDC_ALIGNMENT_LIST && HIWORD(wParam) == LBN_DBLCLK;
       if (LOWORD(wParam) == IDOK || doubleClick) {
-        const LRESULT selected = SendDlgItemMessageA(dialog, IDC_ALIGNMENT_LIST, LB_GETCURSEL, 0, 0);
+        const LRESULT selected =
+            SendDlgItemMessageA(dialog, IDC_ALIGNMENT_LIST, LB_GETCURSEL, 0, 0);
         if (selected != LB_ERR) {
           choice.chosen = static_cast<int>(selected);
           EndDialog(dialog, IDOK);
@@ -132,7 +136,9 @@ bool ReadLandXml(HWND owner, const std::string& path, XmlNode& root) {
   const char* caption = Messages::kImportLandXmlCaption;
   switch (reading.outcome) {
     case XmlFileReading::Read: break;
-    case XmlFileReading::NotOpened: Tell(owner, Messages::kCantOpenFile + path, caption); return false;
+    case XmlFileReading::NotOpened:
+      Tell(owner, Messages::kCantOpenFile + path, caption);
+      return false;
     case XmlFileReading::NoReader: Tell(owner, Messages::kNoXmlReader, caption); return false;
     case XmlFileReading::Malformed:
       Tell(owner, MalformedLandXmlMessage(reading.line, reading.column), caption);

@@ -1,7 +1,7 @@
 #include "xml_file.h"
 
-#include <windows.h>
 #include <objidl.h>
+#include <windows.h>
 #include <xmllite.h>
 
 #include <algorithm>
@@ -22,8 +22,8 @@ const wchar_t* const XmlnsPrefix = L"xmlns";
 
 std::string Utf8(const wchar_t* text, UINT length) {
   if (length == 0) return std::string();
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0,
-                                       nullptr, nullptr);
+  const int size =
+      WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
   std::string result(static_cast<size_t>(size), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), &result[0], size, nullptr,
                       nullptr);
@@ -44,7 +44,7 @@ std::wstring Wide(const std::string& text) {
 // The reader takes its bytes from a stream and the writer gives its bytes to one. This one reads
 // from and appends to a string in memory, so that no further system library is needed for it;
 // the file itself is read and replaced by the program's own file functions.
-class ByteStream : public IStream {
+class ByteStream final : public IStream {
  public:
   explicit ByteStream(std::string bytes) : bytes_(std::move(bytes)) {}
 
@@ -341,6 +341,5 @@ std::string WriteXmlFile(const std::string& path, const XmlNode& root) {
   if (SUCCEEDED(result)) result = writer->Flush();
   if (FAILED(result)) return SystemReason(static_cast<unsigned long>(result));
   const WriteOutcome written = ReplaceFileBytes(path, stream->Bytes());
-  return written.failedStep == WriteStep::Done ? std::string()
-                                               : SystemReason(written.systemError);
+  return written.failedStep == WriteStep::Done ? std::string() : SystemReason(written.systemError);
 }
