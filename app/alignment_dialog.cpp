@@ -43,35 +43,48 @@ void Calculate(HWND dialog) {
   AppendText(App().Editor, AlignmentCalcBlock(texts));
 }
 
-// "List PK, d", "Set out" or "List H" over the lines selected in the editor; nothing selected
-// gives the point lists' message and nothing else.
-void PointList(HWND dialog, int button) {
-  const AlignmentTexts texts = ReadAndRemember(dialog);
-  const std::string selection = GetSelectedText(App().Editor);
-  if (NonBlankLines(selection).empty()) {
-    MessageBoxA(dialog, Messages::kSelectPointLines, Messages::kPointListCaption,
-                MB_OK | MB_ICONINFORMATION);
-  } else {
-    WaitCursor wait;
-    std::string block;
-    if (button == IDC_SET_OUT) {
-      block = AlignmentSetOutBlock(texts, selection);
-    } else if (button == IDC_LIST_H) {
-      block = AlignmentHeightsBlock(texts, selection);
-    } else {
-      block = AlignmentListBlock(texts, selection);
-    }
-    AppendText(App().Editor, block);
-  }
-  // The pressed button would stay the default one; Enter means CALC here too.
+// The lines selected in the editor; false after the point lists' message when none are.
+bool SelectedLines(HWND dialog, std::string& selection) {
+  selection = GetSelectedText(App().Editor);
+  if (!NonBlankLines(selection).empty()) return true;
+  MessageBoxA(dialog, Messages::kSelectPointLines, Messages::kPointListCaption,
+              MB_OK | MB_ICONINFORMATION);
+  return false;
+}
+
+// The pressed button would stay the default one; Enter means CALC here too.
+void ReturnToCalc(HWND dialog) {
   SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_CALC)), TRUE);
+}
+
+// "List PK, d" or "Set out" over the lines selected in the editor.
+void PointList(HWND dialog, bool setOut) {
+  const AlignmentTexts texts = ReadAndRemember(dialog);
+  std::string selection;
+  if (SelectedLines(dialog, selection)) {
+    WaitCursor wait;
+    AppendText(App().Editor, setOut ? AlignmentSetOutBlock(texts, selection)
+                                    : AlignmentListBlock(texts, selection));
+  }
+  ReturnToCalc(dialog);
+}
+
+// "List H": the selected chainage-and-height lines against the profile.
+void ListHeights(HWND dialog) {
+  const AlignmentTexts texts = ReadAndRemember(dialog);
+  std::string selection;
+  if (SelectedLines(dialog, selection)) {
+    WaitCursor wait;
+    AppendText(App().Editor, AlignmentHeightsBlock(texts, selection));
+  }
+  ReturnToCalc(dialog);
 }
 
 }  // namespace
 
-// Enter in the vertex and profile lines makes a new line (ES_WANTRETURN); elsewhere it is CALC
-// (IDOK). Escape, Close and the window's close box end the dialog; a multi-line field answers
-// Escape with WM_CLOSE to its dialog.
+// Enter in the vertex and profile lines makes a new line (ES_WANTRETURN); elsewhere it is CALC (IDOK).
+// Escape, Close and the window's close box end the dialog; a multi-line field answers Escape
+// with WM_CLOSE to its dialog.
 INT_PTR CALLBACK TraceAlignmentDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG: OpenAlignment(dialog); return 0;
@@ -80,9 +93,9 @@ INT_PTR CALLBACK TraceAlignmentDialog(HWND dialog, UINT message, WPARAM wParam, 
       switch (wParam) {
         case IDOK: Calculate(dialog); break;
         case IDCANCEL: EndDialog(dialog, 0); break;
-        case IDC_LIST_PK_D:
-        case IDC_SET_OUT:
-        case IDC_LIST_H: PointList(dialog, static_cast<int>(wParam)); break;
+        case IDC_LIST_PK_D: PointList(dialog, false); break;
+        case IDC_SET_OUT: PointList(dialog, true); break;
+        case IDC_LIST_H: ListHeights(dialog); break;
         case IDC_IMPORT_LANDXML: ImportLandXml(dialog); break;
         case IDC_EXPORT_LANDXML: ExportLandXml(dialog); break;
         case IDC_X_BEFORE_Y:

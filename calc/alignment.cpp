@@ -202,7 +202,8 @@ AlignmentStation ProjectOntoSpiral(PlanePoint P, PlanePoint origin, PlanePoint u
   const double y = side * Cross(p, u);
   const double FI = ClothoidAngle(L, C);
   const double xlim = (ClothoidY(L, C) - y) * std::tan(FI) + ClothoidX(L, C);
-  if (!(x >= -kEndTolerance) || x > xlim + kEndTolerance * std::cos(FI)) return {false, 0, 0, -1};
+  // Beyond the end, a foot that moves along the end tangent moves 1 / cos(FI) as far along x.
+  if (!(x >= -kEndTolerance) || x > xlim + kEndTolerance / std::cos(FI)) return {false, 0, 0, -1};
   const FootPoint foot = FindFootPoint(x, y, C);
   if (!foot.found) return {false, 0, 0, -1};
   return {true, foot.l, foot.d, -1};

@@ -1,6 +1,8 @@
 // Trace Alignment, the reports.
 #include "alignment_report.h"
 
+#include <algorithm>
+
 #include "alignment_heights.h"
 #include "geometry.h"
 #include "number_text.h"
@@ -221,7 +223,9 @@ std::string AlignmentPointList(PointListAction action, const AlignmentTexts& tex
       double design = 0;
       const bool inProfile = heights && DesignHeight(profile, point.first, design);
       if (element >= 0) {
-        const PlanePoint P = SetOutOnElement(a, element, point.first, point.second);
+        // A chainage a hair outside the alignment is set out at its end.
+        const double PK = std::min(std::max(point.first, a.PKstart), a.PKend);
+        const PlanePoint P = SetOutOnElement(a, element, PK, point.second);
         row += CoordinateColumns(P, texts.xBeforeY) + kTab;
         if (heights) row += (inProfile ? LengthText(design) : "-") + kTab;
         row += ElementName(a, element);

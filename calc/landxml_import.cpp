@@ -11,6 +11,7 @@
 #include "geometry.h"
 #include "landxml_numbers.h"
 #include "number_text.h"
+#include "profile.h"
 #include "shortest_text.h"
 
 namespace {
@@ -24,8 +25,7 @@ const double kSameDirection = 1e-6;
 const double kEndAgreement = 1e-3;
 
 const char* const kNotInOrder =
-    "its elements at %s do not read as straight, spiral, curve, "
-    "spiral, straight";
+    "its elements at %s do not read as straight, spiral, curve, spiral, straight";
 
 enum PlanKind { LineKind, CurveKind, SpiralKind };
 
@@ -35,7 +35,9 @@ struct PlanElement {
   bool readable = false;  // its points and numbers were read
   PlanePoint start = {0, 0}, end = {0, 0};
   double length = 0;
-  double R = 0;                                   // a curve's radius
+  double R = 0;            // a curve's radius
+  bool hasCentre = false;  // a curve's <Center> was read
+  PlanePoint centre = {0, 0};
   double radiusStart = kInfinite, radiusEnd = 0;  // a spiral's, infinite for "INF" or 0
   bool clothoid = true;
 };
@@ -78,12 +80,12 @@ PlanElement ReadPlanElement(const XmlNode& node, PlanKind kind) {
   switch (kind) {
     case LineKind: e.length = LengthOf(e.start, e.end); break;
     case CurveKind: {
-      PlanePoint centre = {0, 0};
+      e.hasCentre = ReadXmlPoint(node.Child("Center"), e.centre);
       const std::string* radius = node.Attribute("radius");
       if (radius && ReadXmlNumber(*radius, e.R) && e.R != 0) {
         e.R = Absolute(e.R);
-      } else if (ReadXmlPoint(node.Child("Center"), centre)) {
-        e.R = LengthOf(e.start, centre);
+      } else if (e.hasCentre) {
+        e.R = LengthOf(e.start, e.centre);
       } else {
         e.readable = false;
       }
@@ -186,37 +188,38 @@ struct CurveGroup {
   int lineBefore, spiralIn, curve, spiralOut, lineAfter;
 };
 
+bool IsLine(const PlanElement& e) {
+  return e.kind == LineKind;
+}
+bool IsCurve(const PlanElement& e) {
+  return e.kind == CurveKind;
+}
+
 // The plan read as line, then any number of [spiral] curve [spiral] line; false with the
-// element that breaks the sequence.
+// element that breaks the sequence (plan.size() when the plan ends too early).
 bool ReadSequence(const std::vector<PlanElement>& plan, std::vector<CurveGroup>& groups,
                   int& offending) {
   const int n = static_cast<int>(plan.size());
-  const auto kindAt = [&](int i) { return i < n ? plan[static_cast<size_t>(i)].kind : LineKind; };
+  // Whether the element at i is there, was read, and passes the test.
+  const auto is = [&](int i, bool (*test)(const PlanElement&)) {
+    return i < n && plan[static_cast<size_t>(i)].readable && test(plan[static_cast<size_t>(i)]);
+  };
   offending = 0;
-  if (n == 0 || kindAt(0) != LineKind || !plan[0].readable) return false;
+  if (!is(0, IsLine)) return false;
   int line = 0;
-  int i = 1;
-  while (true) {
-    while (i < n && kindAt(i) == LineKind && plan[static_cast<size_t>(i)].readable) {
-      line = i;  // a straight that continues the one before
-      ++i;
-    }
+  for (int i = 1;;) {
+    while (is(i, IsLine)) line = i++;  // straights that continue one another
     if (i == n) return true;
     CurveGroup group = {line, -1, -1, -1, -1};
+    if (is(i, IntoCurve)) group.spiralIn = i++;
     offending = i;
-    if (!plan[static_cast<size_t>(i)].readable) return false;
-    if (IntoCurve(plan[static_cast<size_t>(i)])) group.spiralIn = i++;
-    offending = i;
-    if (i >= n || kindAt(i) != CurveKind || !plan[static_cast<size_t>(i)].readable) return false;
+    if (!is(i, IsCurve)) return false;
     group.curve = i++;
+    if (is(i, OutOfCurve)) group.spiralOut = i++;
     offending = i;
-    if (i < n && OutOfCurve(plan[static_cast<size_t>(i)]) && plan[static_cast<size_t>(i)].readable)
-      group.spiralOut = i++;
-    offending = i;
-    if (i >= n || kindAt(i) != LineKind || !plan[static_cast<size_t>(i)].readable) return false;
-    group.lineAfter = i;
+    if (!is(i, IsLine)) return false;
+    group.lineAfter = line = i++;
     groups.push_back(group);
-    line = i++;
   }
 }
 
@@ -239,9 +242,8 @@ std::string VertexLine(const std::string& name, PlanePoint at, bool xBeforeY) {
 
 // The plan as vertex lines, or the refusal of a sequence that does not read.
 std::string PlanVertices(const std::vector<PlanElement>& plan, bool xBeforeY, std::string& lines,
-                         std::vector<double>& curveStarts) {
+                         std::vector<CurveGroup>& groups) {
   std::vector<AlignmentVertex> vertices;
-  std::vector<CurveGroup> groups;
   int offending = 0;
   if (!ReadSequence(plan, groups, offending)) {
     const size_t at = static_cast<size_t>(
@@ -250,7 +252,6 @@ std::string PlanVertices(const std::vector<PlanElement>& plan, bool xBeforeY, st
   }
   const auto element = [&](int i) -> const PlanElement& { return plan[static_cast<size_t>(i)]; };
   vertices.push_back({"V0", plan.front().start, 0, 0});
-  curveStarts.push_back(plan.front().PK);
   int firstOfLine = 0;  // the first element of the straight before the next curve
   for (const CurveGroup& g : groups) {
     const int first = g.spiralIn >= 0 ? g.spiralIn : g.curve;
@@ -266,7 +267,6 @@ std::string PlanVertices(const std::vector<PlanElement>& plan, bool xBeforeY, st
     v.L = g.spiralIn >= 0 ? element(g.spiralIn).length : 0;
     v.L2 = g.spiralOut >= 0 ? element(g.spiralOut).length : 0;
     vertices.push_back(v);
-    curveStarts.push_back(element(first).PK);
     firstOfLine = g.lineAfter;
   }
   vertices.push_back({"V" + std::to_string(vertices.size()), plan.back().end, 0, 0});
@@ -283,31 +283,52 @@ std::string PlanVertices(const std::vector<PlanElement>& plan, bool xBeforeY, st
   return "";
 }
 
-// The chainage where the curve of the vertex that a problem line names starts (curveStarts[i]
+double FirstPK(const std::vector<PlanElement>& plan, const CurveGroup& g) {
+  return plan[static_cast<size_t>(g.spiralIn >= 0 ? g.spiralIn : g.curve)].PK;
+}
+
+// The chainage where the curve of the vertex that a problem line names starts (groups[i - 1]
 // for vertex i), or PK start when it names none.
 double ProblemPK(const std::string& problem, const Alignment& a,
-                 const std::vector<double>& curveStarts) {
-  for (size_t i = 1; i + 1 < a.vertices.size() && i < curveStarts.size(); ++i) {
+                 const std::vector<PlanElement>& plan, const std::vector<CurveGroup>& groups) {
+  for (size_t i = 1; i + 1 < a.vertices.size() && i <= groups.size(); ++i) {
     const std::string& name = a.vertices[i].name;
     if (problem.find(" " + name + ":") != std::string::npos ||
         problem.find(" " + name + " ") != std::string::npos)
-      return curveStarts[i];
+      return FirstPK(plan, groups[i - 1]);
   }
   return a.PKstart;
 }
 
-// The refusal when the alignment built from the vertex lines does not run through every
-// element's ends of the file.
+// The middle of a curve's arc as the file draws it: on the circle about its <Center> through
+// its Start, halfway between its ends (on the far side for an arc longer than half the circle).
+bool ArcMiddle(const PlanElement& e, PlanePoint& middle) {
+  const PlanePoint chordMiddle = {(e.start.Y + e.end.Y) / 2, (e.start.X + e.end.X) / 2};
+  const double away = LengthOf(e.centre, chordMiddle);
+  if (!e.hasCentre || !(away > 0)) return false;
+  const double scale = LengthOf(e.centre, e.start) / away * (e.length > e.R * TimesPi(1) ? -1 : 1);
+  middle = {e.centre.Y + scale * (chordMiddle.Y - e.centre.Y),
+            e.centre.X + scale * (chordMiddle.X - e.centre.X)};
+  return true;
+}
+
+// The refusal when the alignment built from the vertex lines does not agree with the file's
+// geometry: each element's ends, and the middle of each arc, within kEndAgreement of it. (Where
+// the main points lie along the track is left to the vertices: with a small turn, the rounding
+// of the file's coordinates moves the tangents' meeting point along them far more than across.)
 std::string GeometryRefusal(const std::string& PKstart, const std::string& vertexLines,
                             bool xBeforeY, const std::vector<PlanElement>& plan,
-                            const std::vector<double>& curveStarts) {
+                            const std::vector<CurveGroup>& groups) {
   const AlignmentReading reading = ReadAlignment({PKstart, vertexLines, xBeforeY, ""});
-  if (!reading.problems.empty()) {
-    return Reason(kNotInOrder, ProblemPK(reading.problems.front(), reading.alignment, curveStarts));
-  }
+  const Alignment& a = reading.alignment;
+  if (!reading.problems.empty())
+    return Reason(kNotInOrder, ProblemPK(reading.problems.front(), a, plan, groups));
   for (const PlanElement& e : plan) {
-    for (PlanePoint P : {e.start, e.end}) {
-      const AlignmentStation station = ProjectOntoAlignment(reading.alignment, P);
+    std::vector<PlanePoint> points = {e.start, e.end};
+    PlanePoint middle = {0, 0};
+    if (e.kind == CurveKind && ArcMiddle(e, middle)) points.push_back(middle);
+    for (PlanePoint P : points) {
+      const AlignmentStation station = ProjectOntoAlignment(a, P);
       if (!station.found || !(Absolute(station.d) <= kEndAgreement))
         return Reason(kNotInOrder, e.PK);
     }
@@ -346,6 +367,7 @@ std::string ProfileLines(const XmlNode& alignment, std::string& lines) {
     }
     points.push_back(point);
   }
+  if (points.empty()) return "";
   for (size_t j = 0; j < points.size(); ++j) {
     const ProfilePoint& p = points[j];
     std::string line = ShortestText(p.PK) + " " + ShortestText(p.H);
@@ -371,7 +393,14 @@ std::string ProfileLines(const XmlNode& alignment, std::string& lines) {
     lines += line;
     if (j + 1 < points.size()) lines += "\r\n";
   }
-  return "";
+  // Whatever CALC would not read (one point only, stations that do not grow, curves that
+  // overlap) is refused here, at the station its first problem line names.
+  const std::vector<std::string> problems = ReadProfile(lines).problems;
+  if (problems.empty()) return "";
+  const size_t at = problems.front().find("PK ");
+  const double PK =
+      at == std::string::npos ? points.front().PK : TextToNum(problems.front().substr(at + 3));
+  return Reason("its profile at %s does not read as grades and vertical curves", PK);
 }
 
 }  // namespace
@@ -401,11 +430,10 @@ LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY) {
   if (!reason.empty() && reason.find("unsymmetrical") != std::string::npos) return refuse(reason);
 
   std::string vertexLines;
-  std::vector<double> curveStarts;
+  std::vector<CurveGroup> groups;
   const std::string PKtext = ShortestText(PKstart);
-  std::string planReason = PlanVertices(plan, xBeforeY, vertexLines, curveStarts);
-  if (planReason.empty())
-    planReason = GeometryRefusal(PKtext, vertexLines, xBeforeY, plan, curveStarts);
+  std::string planReason = PlanVertices(plan, xBeforeY, vertexLines, groups);
+  if (planReason.empty()) planReason = GeometryRefusal(PKtext, vertexLines, xBeforeY, plan, groups);
   if (!planReason.empty()) return refuse(planReason);
   if (!reason.empty()) return refuse(reason);
 

@@ -1,22 +1,60 @@
-// Trace Alignment on any bytes: the first byte picks the button and "X before Y"; the rest is
-// split at the first NUL into the vertex lines and the selection (none: the worked alignment's
-// vertices). Whatever the text, each block starts with its title and ends with CR LF, the echo
-// holds every non-blank vertex line, and a block with problems ends in problem lines only; a
-// point list has one row or one "Not read" line per selected line.
+// Trace Alignment on any bytes: the first byte picks the button (CALC, "List PK, d", "Set out",
+// "List H"), "X before Y" (4) and the worked profile (8); the rest is split at NULs into the
+// vertex lines, the profile lines and the selection: "selection" alone (the worked vertices),
+// "vertices NUL selection", or "vertices NUL profile NUL selection". Whatever the text, each
+// block starts with its title and ends with CR LF, the echo holds every non-blank vertex and
+// profile line, a block with problems ends in problem lines only (the vertices' before the
+// profile's), and a point list has one row or one "Not read" line per selected line.
 #include <string>
 #include <vector>
 
+#include "alignment_heights.h"
 #include "alignment_report.h"
 #include "fuzz_checks.h"
 #include "point_lines.h"
+#include "profile.h"
 
 namespace {
 
 const char* const kWorkedVertices =
     "V0 500 200\nV1 900 1200 600 120\nV2 700 2200 800 0\nV3 1500 3000 500 80\nV4 1600 4000";
+const char* const kWorkedProfile = "1100 151\n1800 158 10000\n3000 149 15000\n4200 155 0\n5200 152";
 
 bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+// The table rows and "Not read" lines of a point-list block after its head: one per selected
+// line, and the summary counts the lines not read.
+void CheckTable(const std::string& block, std::size_t headSize, const std::string& selection,
+                const std::string& detail) {
+  const std::size_t tableEnd = block.find("\r\n\r\n", headSize);
+  FuzzCheck(tableEnd != std::string::npos, "the table ends with an empty line", detail);
+  std::size_t lines = 0;  // the header and the rows
+  for (std::size_t at = headSize; at <= tableEnd; at = block.find("\r\n", at) + 2) ++lines;
+  std::size_t notRead = 0;
+  for (std::size_t at = block.find("\r\nNot read: ", tableEnd); at != std::string::npos;
+       at = block.find("\r\nNot read: ", at + 2))
+    ++notRead;
+  FuzzCheck(lines - 1 + notRead == NonBlankLines(selection).size(),
+            "each selected line gives one row or one Not read line", detail);
+  FuzzCheck(EndsWith(block, "   Not read=" + std::to_string(notRead) + "\r\n"),
+            "the summary counts the lines not read", detail);
+}
+
+void CheckProblems(const std::string& block, const std::vector<std::string>& problems,
+                   const std::string& detail) {
+  for (const std::string& line : problems) {
+    FuzzCheck(line.size() >= 2 && line.front() == '!' && line.back() == '!',
+              "a problem line is a warning", line);
+  }
+  FuzzCheck(EndsWith(block, "\r\n\r\n" + Lines(problems)), "problems end the block", detail);
 }
 
 }  // namespace
@@ -26,52 +64,70 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int mode = data[0];
   const std::string rest(reinterpret_cast<const char*>(data) + 1, size - 1);
   const std::size_t cut = rest.find('\0');
+  const std::size_t secondCut = cut == std::string::npos ? cut : rest.find('\0', cut + 1);
   AlignmentTexts texts;
   texts.PKstart = "1000";
   texts.xBeforeY = (mode & 4) != 0;
   texts.vertices = cut == std::string::npos ? kWorkedVertices : rest.substr(0, cut);
-  const std::string selection = cut == std::string::npos ? rest : rest.substr(cut + 1);
+  texts.profile = (mode & 8) != 0 ? kWorkedProfile : "";
+  std::string selection = cut == std::string::npos ? rest : rest.substr(cut + 1);
+  if (secondCut != std::string::npos) {
+    texts.profile = rest.substr(cut + 1, secondCut - cut - 1);
+    selection = rest.substr(secondCut + 1);
+  }
 
   const int button = mode & 3;
   const std::string block = button == 0   ? AlignmentCalcBlock(texts)
                             : button == 1 ? AlignmentListBlock(texts, selection)
-                                          : AlignmentSetOutBlock(texts, selection);
+                            : button == 2 ? AlignmentSetOutBlock(texts, selection)
+                                          : AlignmentHeightsBlock(texts, selection);
   const std::string detail = "block " + Visible(block.substr(0, 2000));
   FuzzCheck(block.compare(0, 26, "\r\nCalculation on alignment") == 0,
             "the block opens with its title", detail);
   FuzzCheck(EndsWith(block, "\r\n"), "the block ends with CR LF", detail);
 
-  const AlignmentReading reading = ReadAlignment(texts);
-  FuzzCheck(reading.echo == NonBlankLines(texts.vertices), "every vertex line is echoed", detail);
-  if (!reading.problems.empty()) {
-    std::string problems;
-    for (const std::string& line : reading.problems) {
-      FuzzCheck(line.size() >= 2 && line.front() == '!' && line.back() == '!',
-                "a problem line is a warning", line);
-      problems += line + "\r\n";
+  const ProfileReading profile = ReadProfile(texts.profile);
+  FuzzCheck(profile.echo == NonBlankLines(texts.profile), "every profile line is echoed", detail);
+  FuzzCheck(profile.problems.empty() == (profile.profile.vpis.size() == profile.echo.size()),
+            "a profile without problems has one VPI per line", detail);
+  const std::string profileEcho = profile.echo.empty() ? "" : "Profile:\r\n" + Lines(profile.echo);
+
+  if (button == 3) {
+    const std::string head =
+        "\r\nCalculation on alignment: heights\r\n\r\nProfile:\r\n" + Lines(profile.echo) + "\r\n";
+    FuzzCheck(block.compare(0, head.size(), head) == 0, "the block opens with the profile", detail);
+    if (!profile.problems.empty() || profile.echo.empty()) {
+      FuzzCheck(block.find("\r\n!Profile", head.size() - 2) == head.size() - 2,
+                "profile problems follow the echo", detail);
+      return 0;
     }
-    FuzzCheck(EndsWith(block, "\r\n\r\n" + problems), "problems end the block", detail);
+    CheckTable(block, head.size(), selection, detail);
     return 0;
   }
-  if (button != 0) {
-    std::string head = std::string("\r\nCalculation on alignment") +
-                       (button == 1 ? ": point list" : ": setting out") +
-                       "\r\n\r\nPKstart=1000\r\n";
-    for (const std::string& line : reading.echo) head += line + "\r\n";
-    head += "\r\n";
-    FuzzCheck(block.compare(0, head.size(), head) == 0, "the block opens with the echo", detail);
-    const std::size_t tableEnd = block.find("\r\n\r\n", head.size());
-    FuzzCheck(tableEnd != std::string::npos, "the table ends with an empty line", detail);
-    std::size_t lines = 0;  // the header and the rows
-    for (std::size_t at = head.size(); at <= tableEnd; at = block.find("\r\n", at) + 2) ++lines;
-    std::size_t notRead = 0;
-    for (std::size_t at = block.find("\r\nNot read: ", tableEnd); at != std::string::npos;
-         at = block.find("\r\nNot read: ", at + 2))
-      ++notRead;
-    FuzzCheck(lines - 1 + notRead == NonBlankLines(selection).size(),
-              "each selected line gives one row or one Not read line", detail);
-    FuzzCheck(EndsWith(block, "   Not read=" + std::to_string(notRead) + "\r\n"),
-              "the summary counts the lines not read", detail);
+
+  const AlignmentReading reading = ReadAlignment(texts);
+  FuzzCheck(reading.echo == NonBlankLines(texts.vertices), "every vertex line is echoed", detail);
+  const std::string head = std::string("\r\nCalculation on alignment") +
+                           (button == 0   ? ""
+                            : button == 1 ? ": point list"
+                                          : ": setting out") +
+                           "\r\n\r\nPKstart=1000\r\n" + Lines(reading.echo) + profileEcho + "\r\n";
+  FuzzCheck(block.compare(0, head.size(), head) == 0, "the block opens with the echo", detail);
+  if (!reading.problems.empty()) {
+    // Profile problems only when the vertices have none.
+    const bool fromProfile = reading.problems == profile.problems;
+    FuzzCheck(fromProfile || reading.problems.front().compare(0, 9, "!Profile ") != 0,
+              "vertex problems come before the profile's", detail);
+    CheckProblems(block, reading.problems, detail);
+    return 0;
+  }
+  FuzzCheck(profile.problems.empty(), "the profile's problems are reported", detail);
+  if (button == 0) {
+    const std::size_t profileTable = block.find("\r\n\r\nPK\tH\tGrade (1/1000)\t");
+    FuzzCheck((profileTable != std::string::npos) == !profile.echo.empty(),
+              "CALC has the profile table exactly when there is a profile", detail);
+  } else {
+    CheckTable(block, head.size(), selection, detail);
   }
   return 0;
 }

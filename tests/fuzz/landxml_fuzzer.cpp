@@ -1,0 +1,41 @@
+// LandXML on any text: read as XML by the tests' small reader, then every alignment taken over.
+// A refusal is one sentence naming the alignment; an alignment taken over gives texts that CALC
+// reads without a problem, and that export and take over again give the same vertex lines.
+#include <string>
+#include <vector>
+
+#include "../unit/xml_text.h"
+#include "alignment_report.h"
+#include "fuzz_checks.h"
+#include "landxml.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  const XmlNode root = ParseXml(text);
+  const std::string problem = LandXmlFileProblem(root);
+  FuzzCheck(problem.empty() || problem.back() == '.', "a file problem is a sentence", problem);
+  for (const XmlNode* alignment : LandXmlAlignments(root)) {
+    for (bool xBeforeY : {false, true}) {
+      const LandXmlTakeOver result = TakeOverAlignment(*alignment, xBeforeY);
+      const std::string detail =
+          Visible(result.refusal + " | " + result.texts.vertices + " | " + result.texts.profile);
+      if (!result.refusal.empty()) {
+        const std::string head =
+            "Alignment " + LandXmlAlignmentName(*alignment) + " cannot be taken over: ";
+        FuzzCheck(result.refusal.compare(0, head.size(), head) == 0 && result.refusal.back() == '.',
+                  "a refusal names the alignment", detail);
+        FuzzCheck(result.texts.vertices.empty(), "a refusal leaves the fields alone", detail);
+        continue;
+      }
+      const AlignmentReading reading = ReadAlignment(result.texts);
+      FuzzCheck(reading.problems.empty(), "CALC reads what was taken over", detail);
+      const LandXmlExport out = ExportAlignment(result.texts, "again", "", "");
+      FuzzCheck(out.problem.empty(), "what was taken over exports", detail + out.problem);
+      const LandXmlTakeOver again =
+          TakeOverAlignment(*LandXmlAlignments(out.root).front(), xBeforeY);
+      FuzzCheck(again.refusal.empty(), "an exported alignment is taken over",
+                detail + again.refusal);
+    }
+  }
+  return 0;
+}
