@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "file_bytes.h"
+#include "xml_ends.h"
 
 namespace {
 
@@ -143,12 +144,15 @@ using CreateFunction = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
 struct XmlLite {
   CreateFunction createReader = nullptr;
   CreateFunction createWriter = nullptr;
+  bool writerEscapesAttributes = true;
 };
 
 CreateFunction Function(HMODULE library, const char* name) {
   // GetProcAddress gives every export one type; this one is known to have CreateFunction's.
   return reinterpret_cast<CreateFunction>(reinterpret_cast<void*>(GetProcAddress(library, name)));
 }
+
+bool WriterEscapesAttributes(CreateFunction createWriter);
 
 // The library's two entry points; null ones when it cannot be loaded. It stays loaded for the
 // rest of the run.
@@ -158,6 +162,8 @@ const XmlLite& LoadXmlLite() {
     if (HMODULE library = LoadLibraryA("xmllite.dll")) {
       functions.createReader = Function(library, "CreateXmlReader");
       functions.createWriter = Function(library, "CreateXmlWriter");
+      if (functions.createWriter != nullptr)
+        functions.writerEscapesAttributes = WriterEscapesAttributes(functions.createWriter);
     }
     return functions;
   }();
@@ -203,6 +209,23 @@ XmlNode ReadElement(IXmlReader* reader) {
   }
   reader->MoveToElement();
   return node;
+}
+
+// The file's text as UTF-8 for looking at its structure: UTF-16 (told by its byte order mark,
+// or by its first "<") converted, anything else as it is.
+std::string StructureText(const std::string& bytes) {
+  const bool little = bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') ||
+                                            (bytes[0] == '<' && bytes[1] == '\0'));
+  const bool big = bytes.size() >= 2 && ((bytes[0] == '\xFE' && bytes[1] == '\xFF') ||
+                                         (bytes[0] == '\0' && bytes[1] == '<'));
+  if (!little && !big) return bytes;
+  std::wstring wide;
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const unsigned char first = static_cast<unsigned char>(bytes[i]);
+    const unsigned char second = static_cast<unsigned char>(bytes[i + 1]);
+    wide += static_cast<wchar_t>(little ? first | (second << 8) : (first << 8) | second);
+  }
+  return Utf8(wide.data(), static_cast<UINT>(wide.size()));
 }
 
 void MarkMalformed(IXmlReader* reader, XmlFileReading& reading) {
@@ -263,18 +286,58 @@ void ReadTree(IXmlReader* reader, XmlFileReading& reading) {
 
 // ---- Writing ----
 
-HRESULT WriteElement(IXmlWriter* writer, const XmlNode& node, const std::wstring& space) {
+// Windows' writer escapes attribute values as XML requires; some implementations of the same
+// interface (Wine's, where the tests run) write them as given, so that a "&" in a file name would
+// make the exported file unreadable. One small document written at load time tells which.
+bool WriterEscapesAttributes(CreateFunction createWriter) {
+  Held<IXmlWriter> writer;
+  if (FAILED(createWriter(__uuidof(IXmlWriter), reinterpret_cast<void**>(&writer.object), nullptr)))
+    return true;
+  Held<ByteStream> stream(new ByteStream(std::string()));
+  writer->SetOutput(stream.object);
+  writer->SetProperty(XmlWriterProperty_OmitXmlDeclaration, TRUE);
+  writer->WriteStartElement(nullptr, L"p", nullptr);
+  writer->WriteAttributeString(nullptr, L"a", nullptr, L"&");
+  writer->WriteEndElement();
+  writer->Flush();
+  return stream->Bytes().find("&amp;") != std::string::npos;
+}
+
+// An attribute value with XML's escapes, for a writer that does not make them. Tabs and line
+// breaks are escaped too, or a reader would turn them into blanks.
+std::wstring EscapedAttribute(const std::wstring& value) {
+  std::wstring escaped;
+  for (wchar_t c : value) {
+    switch (c) {
+      case L'&': escaped += L"&amp;"; break;
+      case L'<': escaped += L"&lt;"; break;
+      case L'>': escaped += L"&gt;"; break;
+      case L'"': escaped += L"&quot;"; break;
+      case L'\t': escaped += L"&#9;"; break;
+      case L'\n': escaped += L"&#10;"; break;
+      case L'\r': escaped += L"&#13;"; break;
+      default: escaped += c; break;
+    }
+  }
+  return escaped;
+}
+
+HRESULT WriteElement(IXmlWriter* writer, const XmlNode& node, const std::wstring& space,
+                     bool escapeAttributes) {
   HRESULT result = writer->WriteStartElement(nullptr, Wide(node.name).c_str(),
                                              space.empty() ? nullptr : space.c_str());
   for (const auto& attribute : node.attributes) {
-    if (SUCCEEDED(result) && attribute.first != "xmlns")
-      result = writer->WriteAttributeString(nullptr, Wide(attribute.first).c_str(), nullptr,
-                                            Wide(attribute.second).c_str());
+    if (SUCCEEDED(result) && attribute.first != "xmlns") {
+      const std::wstring value = Wide(attribute.second);
+      result = writer->WriteAttributeString(
+          nullptr, Wide(attribute.first).c_str(), nullptr,
+          (escapeAttributes ? EscapedAttribute(value) : value).c_str());
+    }
   }
   if (SUCCEEDED(result) && !node.text.empty())
     result = writer->WriteString(Wide(node.text).c_str());
   for (const XmlNode& child : node.children) {
-    if (SUCCEEDED(result)) result = WriteElement(writer, child, space);
+    if (SUCCEEDED(result)) result = WriteElement(writer, child, space, escapeAttributes);
   }
   return SUCCEEDED(result) ? writer->WriteEndElement() : result;
 }
@@ -300,6 +363,14 @@ XmlFileReading ReadXmlFile(const std::string& path) {
   if (!ReadFileBytes(path, bytes)) {
     reading.outcome = XmlFileReading::NotOpened;
     reading.systemError = GetLastError();
+    return reading;
+  }
+  // A document cut short is refused here: some readers never come back from one.
+  const XmlEnding ending = CheckXmlEnding(StructureText(bytes));
+  if (!ending.complete) {
+    reading.outcome = XmlFileReading::Malformed;
+    reading.line = ending.line;
+    reading.column = ending.column;
     return reading;
   }
   const XmlLite& library = LoadXmlLite();
@@ -336,7 +407,8 @@ std::string WriteXmlFile(const std::string& path, const XmlNode& root) {
   if (SUCCEEDED(result)) result = writer->SetProperty(XmlWriterProperty_Indent, TRUE);
   if (SUCCEEDED(result)) result = writer->WriteStartDocument(XmlStandalone_Omit);
   if (SUCCEEDED(result))
-    result = WriteElement(writer.object, root, space ? Wide(*space) : std::wstring());
+    result = WriteElement(writer.object, root, space ? Wide(*space) : std::wstring(),
+                          !library.writerEscapesAttributes);
   if (SUCCEEDED(result)) result = writer->WriteEndDocument();
   if (SUCCEEDED(result)) result = writer->Flush();
   if (FAILED(result)) return SystemReason(static_cast<unsigned long>(result));
