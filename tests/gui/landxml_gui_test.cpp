@@ -465,10 +465,8 @@ TEST_F(LandXml, DesignFileWithSeveralAlignmentsIsChosenFromTakenOverAndCalculate
   const std::string calc = Calculate(polver, dialog);
   EXPECT_EQ(AlignmentCalcBlock(texts), calc);
   EXPECT_EQ(std::string::npos, calc.find('!')) << calc;
-  EXPECT_NE(std::string::npos, calc.find("\r\nV1 NSK\t1453.5188\t1447.3482\t2074.5580\t"))
-      << calc;
-  EXPECT_NE(std::string::npos, calc.find("\r\nV1 KSK\t1766.9684\t1755.4070\t2048.1977\t"))
-      << calc;
+  EXPECT_NE(std::string::npos, calc.find("\r\nV1 NSK\t1453.5188\t1447.3482\t2074.5580\t")) << calc;
+  EXPECT_NE(std::string::npos, calc.find("\r\nV1 KSK\t1766.9684\t1755.4070\t2048.1977\t")) << calc;
   EXPECT_NE(std::string::npos, calc.find("\r\nLength=1935.9267   Curves=2\r\n")) << calc;
 
   // A double click on the second name takes the siding; it has no profile.
@@ -588,6 +586,9 @@ TEST_F(LandXml, RefusalsAndUnreadableFilesSaySoAndLeaveTheFields) {
        "This file cannot be read as LandXML: line 2, column 1."},
       {"not-xml.xml", "Y X\r\n100 200\r\n",
        "This file cannot be read as LandXML: line 1, column 1."},
+      // A copy broken off in the middle of the main track, inside an end tag.
+      {"cut-short.xml", kHeader + "  <Alignments>\r\n" + kMainTrack.substr(0, 420),
+       "This file cannot be read as LandXML: line 10, column 203."},
   };
   Fill(kTypedPK, kTypedVertices, kTypedProfile);
   for (const Case& test : cases) {
@@ -617,11 +618,12 @@ TEST_F(LandXml, ExportIsReadBackByTheImportAndByAnotherParser) {
   EXPECT_EQ(0, EntryCount(folder));
 
   Fill("1000", vertices, profile);
-  const std::string exported = Path("yard export.xml");
+  // "&" is the one character of a file name that XML must escape in the alignment's name.
+  const std::string exported = Path("yard & siding.xml");
   PressButton(dialog, IDC_EXPORT_LANDXML);
   HWND save = WaitForDialogWith(Pid(), kExportCaption, kFileNameField);
   ASSERT_NE(nullptr, save);
-  ChooseFile(save, Path("yard export"));  // the extension comes from the dialog
+  ChooseFile(save, Path("yard & siding"));  // the extension comes from the dialog
   WaitUntilGone(save);
   for (int waited = 0; !Exists(exported) && waited < 10000; waited += 50) Sleep(50);
   ASSERT_TRUE(Exists(exported));
@@ -649,7 +651,7 @@ TEST_F(LandXml, ExportIsReadBackByTheImportAndByAnotherParser) {
   const DomElement* alignment = ChildNamed(*alignments, "Alignment");
   ASSERT_NE(nullptr, alignment);
   EXPECT_EQ(space, alignment->space);
-  EXPECT_EQ("yard export", alignment->attributes.at("name"));
+  EXPECT_EQ("yard & siding", alignment->attributes.at("name"));
   EXPECT_EQ("1000", alignment->attributes.at("staStart"));
   const DomElement* coordGeom = ChildNamed(*alignment, "CoordGeom");
   ASSERT_NE(nullptr, coordGeom);
