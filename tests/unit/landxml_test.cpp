@@ -148,7 +148,7 @@ TEST(LandXml, Refusals) {
        "its profile has an unsymmetrical vertical curve at 1160.0000"},
       {Alignment(Line("0 0", "100 0") + in + Line("140 1", "200 5")),
        "its elements at 1140.0000 do not read as straight, spiral, curve, spiral, straight"},
-      // A radius that does not fit the curve's own ends.
+      // A radius that does not fit the curve's own centre: its arc lies off the tangents' curve.
       {Alignment(Line("0 0", "100 0") +
                  "<Curve radius=\"90\"><Start>100 0</Start><Center>100 100</Center>"
                  "<End>200 100</End></Curve>" +
