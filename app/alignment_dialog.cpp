@@ -10,6 +10,7 @@
 #include "app_state.h"
 #include "drawing_window.h"
 #include "editor_text.h"
+#include "landxml_commands.h"
 #include "messages.h"
 #include "point_lines.h"
 #include "resource.h"
@@ -97,6 +98,8 @@ INT_PTR CALLBACK TraceAlignmentDialog(HWND dialog, UINT message, WPARAM wParam, 
         case IDC_SET_OUT: PointList(dialog, true); break;
         case IDC_LIST_H: ListHeights(dialog); break;
         case IDC_DRAWING: ShowAlignmentDrawing(dialog); break;
+        case IDC_IMPORT_LANDXML: ImportLandXml(dialog); break;
+        case IDC_EXPORT_LANDXML: ExportLandXml(dialog); break;
         case IDC_X_BEFORE_Y:
           Remembered().XBeforeY = IsDlgButtonChecked(dialog, IDC_X_BEFORE_Y) == BST_CHECKED;
           break;

@@ -25,6 +25,11 @@ constexpr const char* kFindCaption = "Polver";
 constexpr const char* kCannotFind = "Cannot find ";  // followed by the text in double quotes
 constexpr const char* kPointListCaption = "Point list";
 constexpr const char* kSelectPointLines = "Select the point lines in the editor first.";
+constexpr const char* kImportLandXmlCaption = "Import LandXML";
+constexpr const char* kExportLandXmlCaption = "Export LandXML";
+constexpr const char* kExportFailed = "Export failed: ";  // followed by the system's reason
+constexpr const char* kNoXmlReader =
+    "The XML reader of Windows (xmllite.dll) is not available on this system.";
 constexpr const char* kPrintCaption = "Print";
 constexpr const char* kNoPrinter = "No printer is installed.";
 constexpr const char* kPrintFailed = "Printing failed: ";  // followed by the system's reason
