@@ -28,18 +28,8 @@ void OpenAlignment(HWND dialog) {
   CenterWindow(dialog);
 }
 
-AlignmentTexts ReadAndRemember(HWND dialog) {
-  AlignmentTexts texts;
-  texts.PKstart = GetText(GetDlgItem(dialog, IDC_PK_START));
-  texts.vertices = GetText(GetDlgItem(dialog, IDC_VERTICES));
-  texts.xBeforeY = IsDlgButtonChecked(dialog, IDC_X_BEFORE_Y) == BST_CHECKED;
-  texts.profile = GetText(GetDlgItem(dialog, IDC_PROFILE));
-  RememberAlignmentTexts(texts, Remembered());
-  return texts;
-}
-
 void Calculate(HWND dialog) {
-  const AlignmentTexts texts = ReadAndRemember(dialog);
+  const AlignmentTexts texts = ReadAlignmentFields(dialog);
   WaitCursor wait;
   AppendText(App().Editor, AlignmentCalcBlock(texts));
 }
@@ -60,7 +50,7 @@ void ReturnToCalc(HWND dialog) {
 
 // "List PK, d" or "Set out" over the lines selected in the editor.
 void PointList(HWND dialog, bool setOut) {
-  const AlignmentTexts texts = ReadAndRemember(dialog);
+  const AlignmentTexts texts = ReadAlignmentFields(dialog);
   std::string selection;
   if (SelectedLines(dialog, selection)) {
     WaitCursor wait;
@@ -72,7 +62,7 @@ void PointList(HWND dialog, bool setOut) {
 
 // "List H": the selected chainage-and-height lines against the profile.
 void ListHeights(HWND dialog) {
-  const AlignmentTexts texts = ReadAndRemember(dialog);
+  const AlignmentTexts texts = ReadAlignmentFields(dialog);
   std::string selection;
   if (SelectedLines(dialog, selection)) {
     WaitCursor wait;
@@ -83,9 +73,9 @@ void ListHeights(HWND dialog) {
 
 }  // namespace
 
-// Enter in the vertex and profile lines makes a new line (ES_WANTRETURN); elsewhere it is CALC (IDOK).
-// Escape, Close and the window's close box end the dialog; a multi-line field answers Escape
-// with WM_CLOSE to its dialog.
+// Enter in the vertex and profile lines makes a new line (ES_WANTRETURN); elsewhere it is CALC
+// (IDOK). Escape, Close and the window's close box end the dialog; a multi-line field answers
+// Escape with WM_CLOSE to its dialog.
 INT_PTR CALLBACK TraceAlignmentDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG: OpenAlignment(dialog); return 0;
@@ -109,4 +99,14 @@ INT_PTR CALLBACK TraceAlignmentDialog(HWND dialog, UINT message, WPARAM wParam, 
     case WM_CLOSE: EndDialog(dialog, 0); return 0;
     default: return 0;
   }
+}
+
+AlignmentTexts ReadAlignmentFields(HWND dialog) {
+  AlignmentTexts texts;
+  texts.PKstart = GetText(GetDlgItem(dialog, IDC_PK_START));
+  texts.vertices = GetText(GetDlgItem(dialog, IDC_VERTICES));
+  texts.xBeforeY = IsDlgButtonChecked(dialog, IDC_X_BEFORE_Y) == BST_CHECKED;
+  texts.profile = GetText(GetDlgItem(dialog, IDC_PROFILE));
+  RememberAlignmentTexts(texts, Remembered());
+  return texts;
 }

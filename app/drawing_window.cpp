@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "alignment_dialog.h"
 #include "alignment_report.h"
 #include "app_state.h"
 #include "drawing_export.h"
@@ -321,20 +322,10 @@ HWND CreateDrawingWindow() {
   return window;
 }
 
-AlignmentTexts ReadAndRemember(HWND dialog) {
-  AlignmentTexts texts;
-  texts.PKstart = GetText(GetDlgItem(dialog, IDC_PK_START));
-  texts.vertices = GetText(GetDlgItem(dialog, IDC_VERTICES));
-  texts.xBeforeY = IsDlgButtonChecked(dialog, IDC_X_BEFORE_Y) == BST_CHECKED;
-  texts.profile = GetText(GetDlgItem(dialog, IDC_PROFILE));
-  RememberAlignmentTexts(texts, Remembered());
-  return texts;
-}
-
 }  // namespace
 
 void ShowAlignmentDrawing(HWND dialog) {
-  const AlignmentTexts texts = ReadAndRemember(dialog);
+  const AlignmentTexts texts = ReadAlignmentFields(dialog);
   DrawingScene scene;
   {
     WaitCursor busy;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "alignment_dialog.h"
 #include "alignment_report.h"
 #include "app_state.h"
 #include "editor_text.h"
@@ -178,16 +179,6 @@ std::string NameOfFile(const std::string& path) {
   return name;
 }
 
-AlignmentTexts ReadAndRememberFields(HWND dialog) {
-  AlignmentTexts texts;
-  texts.PKstart = GetText(GetDlgItem(dialog, IDC_PK_START));
-  texts.vertices = GetText(GetDlgItem(dialog, IDC_VERTICES));
-  texts.xBeforeY = IsDlgButtonChecked(dialog, IDC_X_BEFORE_Y) == BST_CHECKED;
-  texts.profile = GetText(GetDlgItem(dialog, IDC_PROFILE));
-  RememberAlignmentTexts(texts, Remembered());
-  return texts;
-}
-
 void ImportFile(HWND dialog) {
   const std::string path = ChooseLandXmlFile(dialog, Messages::kImportLandXmlCaption, false);
   if (path.empty()) return;
@@ -204,11 +195,11 @@ void ImportFile(HWND dialog) {
   SetText(GetDlgItem(dialog, IDC_PK_START), takeOver.texts.PKstart);
   SetText(GetDlgItem(dialog, IDC_VERTICES), takeOver.texts.vertices);
   SetText(GetDlgItem(dialog, IDC_PROFILE), takeOver.texts.profile);
-  ReadAndRememberFields(dialog);
+  ReadAlignmentFields(dialog);
 }
 
 void ExportFile(HWND dialog) {
-  const AlignmentTexts texts = ReadAndRememberFields(dialog);
+  const AlignmentTexts texts = ReadAlignmentFields(dialog);
   std::string date;
   std::string time;
   LocalDateAndTime(date, time);
