@@ -36,11 +36,12 @@ constexpr int kEditorTabStop = 56;
 void CreateMainWindowAndEditor(HINSTANCE instance) {
   AppState& app = App();
   // WS_EX_ACCEPTFILES is what DragAcceptFiles sets, without loading the shell at start: it is
-  // loaded by the first drop (DragQueryFileA).
+  // loaded by the first drop (DragQueryFileA). The window is shown once, whole and at its size,
+  // by FitToScreen: shown now, it would be drawn, and drawn again as it grows.
   app.MainWindow =
       CreateWindowExA(WS_EX_ACCEPTFILES, app.ClassName.c_str(), app.WindowTitle.c_str(),
-                      WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0, 0,
-                      600, 500, nullptr, nullptr, instance, nullptr);
+                      WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0, 0, 600, 500,
+                      nullptr, nullptr, instance, nullptr);
   app.Editor =
       CreateWindowExA(0, "edit", "",
                       WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |

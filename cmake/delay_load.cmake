@@ -7,8 +7,9 @@
 # links <target> against those DLLs so that each is loaded by its first call. Callers' code stays
 # as it is: the functions are declared and called as usual. MSVC does it with /DELAYLOAD and
 # delayimp.lib. With MinGW, a delay-load import library is made for each DLL by the toolchain's
-# dlltool from the functions that the plain import library (lib<name>.a) names; the program's
-# start-up code already holds the loader (__delayLoadHelper2, in libmingwex).
+# dlltool from the functions that the plain import library (lib<name>.a) names, or, for a DLL the
+# toolchain has none for, from cmake/<name>.def; the program's start-up code already holds the
+# loader (__delayLoadHelper2, in libmingwex).
 function(polver_delay_load target)
   if(MSVC)
     foreach(dll ${ARGN})
@@ -25,11 +26,18 @@ function(polver_delay_load target)
   foreach(dll ${ARGN})
     get_filename_component(library ${dll} NAME_WE)
     string(TOLOWER ${library} library)
-    find_library(POLVER_IMPORT_LIBRARY_${library} NAMES lib${library}.a ${library} REQUIRED)
+    find_library(POLVER_IMPORT_LIBRARY_${library} NAMES lib${library}.a ${library})
     set(import ${POLVER_IMPORT_LIBRARY_${library}})
+    set(given ${CMAKE_SOURCE_DIR}/cmake/${library}.def)
     set(definitions ${folder}/${library}.def)
     set(delayed ${folder}/lib${library}_delayed.a)
-    if(NOT EXISTS ${delayed} OR ${import} IS_NEWER_THAN ${delayed})
+    if(NOT import AND EXISTS ${given})
+      # A DLL the toolchain has no import library for: its functions are listed in cmake/.
+      configure_file(${given} ${definitions} COPYONLY)
+    elseif(NOT import)
+      message(FATAL_ERROR "no import library for ${dll}: add cmake/${library}.def "
+                          "(LIBRARY ${dll}, then EXPORTS and the functions used)")
+    elseif(NOT EXISTS ${definitions} OR ${import} IS_NEWER_THAN ${definitions})
       execute_process(COMMAND ${CMAKE_NM} -g --defined-only ${import}
                       OUTPUT_VARIABLE symbols RESULT_VARIABLE failed ERROR_QUIET)
       # The functions are the code symbols ("T"); the "I" symbols are their import slots.
@@ -41,6 +49,8 @@ function(polver_delay_load target)
       list(REMOVE_DUPLICATES functions)
       list(JOIN functions "\n" exports)
       file(WRITE ${definitions} "LIBRARY \"${dll}\"\nEXPORTS\n${exports}\n")
+    endif()
+    if(NOT EXISTS ${delayed} OR ${definitions} IS_NEWER_THAN ${delayed})
       execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${definitions} --dllname ${dll}
                               --output-delaylib ${delayed}
                       RESULT_VARIABLE failed)
