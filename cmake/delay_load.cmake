@@ -21,6 +21,16 @@ function(polver_delay_load target)
     return()
   endif()
 
+  # The plain import library, linked by name before this call, would win over the delay-load one.
+  get_target_property(linked ${target} LINK_LIBRARIES)
+  if(linked)
+    foreach(dll ${ARGN})
+      get_filename_component(library ${dll} NAME_WE)
+      list(REMOVE_ITEM linked ${library} ${dll})
+    endforeach()
+    set_target_properties(${target} PROPERTIES LINK_LIBRARIES "${linked}")
+  endif()
+
   set(folder ${CMAKE_BINARY_DIR}/delay-load)
   file(MAKE_DIRECTORY ${folder})
   foreach(dll ${ARGN})
