@@ -15,9 +15,8 @@
 namespace {
 
 // The dialog's record and its text buffer live as long as the program: the modeless dialog keeps
-// pointers to them.
-// The options live apart from the record's Flags: the dialog rewrites those as it closes
-// (FR_DIALOGTERM), and Find Next must go on searching the way the user last chose.
+// pointers to them. The options live apart from the record's Flags: the dialog rewrites those as
+// it closes (FR_DIALOGTERM), and Find Next must go on searching the way the user last chose.
 struct FindState {
   FINDREPLACEA dialog;
   char what[512];
