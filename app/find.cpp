@@ -3,6 +3,7 @@
 #include "find.h"
 
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include <string>
 
@@ -14,20 +15,38 @@
 namespace {
 
 // The dialog's record and its text buffer live as long as the program: the modeless dialog keeps
-// pointers to them.
+// pointers to them. The options live apart from the record's Flags: the dialog rewrites those as
+// it closes (FR_DIALOGTERM), and Find Next must go on searching the way the user last chose.
 struct FindState {
   FINDREPLACEA dialog;
   char what[512];
-  HWND window;  // the open dialog, or nullptr
+  HWND window;    // the open dialog, or nullptr
+  DWORD options;  // FR_DOWN, FR_MATCHCASE, FR_WHOLEWORD as last chosen in the dialog
 };
+
+constexpr DWORD kOptionFlags = FR_DOWN | FR_MATCHCASE | FR_WHOLEWORD;
 
 FindState& State() {
   static FindState state = [] {
     FindState initial{};
-    initial.dialog.Flags = FR_DOWN;
+    initial.options = FR_DOWN;
     return initial;
   }();
   return state;
+}
+
+// The direction and check boxes as the open dialog shows them now (whether or not Find Next
+// was pressed since they changed); `fallback` when the dialog or its controls are gone.
+DWORD OptionsShownIn(HWND dialog, DWORD fallback) {
+  HWND down = dialog != nullptr ? GetDlgItem(dialog, rad2) : nullptr;
+  HWND matchCase = dialog != nullptr ? GetDlgItem(dialog, chx2) : nullptr;
+  HWND wholeWord = dialog != nullptr ? GetDlgItem(dialog, chx1) : nullptr;
+  if (down == nullptr || matchCase == nullptr || wholeWord == nullptr) return fallback;
+  const auto checked = [](HWND button) {
+    return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  };
+  return (checked(down) ? FR_DOWN : 0) | (checked(matchCase) ? FR_MATCHCASE : 0) |
+         (checked(wholeWord) ? FR_WHOLEWORD : 0);
 }
 
 UINT FindMessageId() {
@@ -60,7 +79,7 @@ void SearchOnce(HWND owner) {
   DWORD selectionEnd = 0;
   SendMessageA(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
                reinterpret_cast<LPARAM>(&selectionEnd));
-  const DWORD flags = state.dialog.Flags;
+  const DWORD flags = state.options;
   const SearchRequest request{state.what, (flags & FR_DOWN) != 0, (flags & FR_MATCHCASE) != 0,
                               (flags & FR_WHOLEWORD) != 0};
   const std::size_t found =
@@ -99,12 +118,11 @@ void ShowFindDialog(HWND mainWindow) {
     }
   }
   FINDREPLACEA& dialog = state.dialog;
-  const DWORD kept = dialog.Flags & (FR_DOWN | FR_MATCHCASE | FR_WHOLEWORD);
   dialog = FINDREPLACEA();
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = mainWindow;
   dialog.hInstance = GetModuleHandleA(nullptr);
-  dialog.Flags = kept;
+  dialog.Flags = state.options;
   dialog.lpstrFindWhat = state.what;
   dialog.wFindWhatLen = sizeof state.what;
   FindMessageId();  // registered before the dialog can send it
@@ -112,7 +130,8 @@ void ShowFindDialog(HWND mainWindow) {
 }
 
 void FindNext(HWND mainWindow) {
-  const FindState& state = State();
+  FindState& state = State();
+  state.options = OptionsShownIn(state.window, state.options);
   if (state.what[0] == '\0') {
     ShowFindDialog(mainWindow);
     return;
@@ -129,10 +148,15 @@ void OnFindDialogMessage(HWND, LPARAM lParam) {
   FindState& state = State();
   if (dialog == nullptr || dialog != &state.dialog) return;
   if ((dialog->Flags & FR_DIALOGTERM) != 0) {
+    // Told before the dialog is destroyed: its controls still show what the user chose.
+    state.options = OptionsShownIn(state.window, state.options);
     state.window = nullptr;
     return;
   }
-  if ((dialog->Flags & FR_FINDNEXT) != 0) SearchOnce(state.window);
+  if ((dialog->Flags & FR_FINDNEXT) != 0) {
+    state.options = dialog->Flags & kOptionFlags;
+    SearchOnce(state.window);
+  }
 }
 
 HWND FindDialogWindow() {

@@ -2,8 +2,6 @@
 // editor, and the message loop.
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <string>
 
 #include "app_state.h"
@@ -37,10 +35,13 @@ constexpr int kEditorTabStop = 56;
 
 void CreateMainWindowAndEditor(HINSTANCE instance) {
   AppState& app = App();
+  // WS_EX_ACCEPTFILES is what DragAcceptFiles sets, without loading the shell at start: it is
+  // loaded by the first drop (DragQueryFileA). The window is shown once, whole and at its size,
+  // by FitToScreen: shown now, it would be drawn, and drawn again as it grows.
   app.MainWindow =
-      CreateWindowExA(0, app.ClassName.c_str(), app.WindowTitle.c_str(),
-                      WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0, 0,
-                      600, 500, nullptr, nullptr, instance, nullptr);
+      CreateWindowExA(WS_EX_ACCEPTFILES, app.ClassName.c_str(), app.WindowTitle.c_str(),
+                      WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0, 0, 600, 500,
+                      nullptr, nullptr, instance, nullptr);
   app.Editor =
       CreateWindowExA(0, "edit", "",
                       WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
@@ -49,7 +50,6 @@ void CreateMainWindowAndEditor(HINSTANCE instance) {
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_EDITOR)), instance, nullptr);
   // The platform's default limit (30,000 characters under some systems) would silently drop text.
   SendMessageA(app.Editor, EM_SETLIMITTEXT, 0, 0);
-  DragAcceptFiles(app.MainWindow, TRUE);
   // Point-list tables put one TAB between columns: stops wide enough for a coordinate with four
   // decimals keep ordinary values in line. ES_NOHIDESEL above keeps the selected point lines
   // visible while a Trace dialog has the focus.
@@ -97,14 +97,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
   FitToScreen(app.MainWindow);
   ShowWindow(app.MainWindow, showCommand);
   UpdateWindow(app.MainWindow);
+  // Accelerator table 400: the File and Edit menus' shortcuts, once the window shows.
+  HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
   // As File, Open of that name; whether it opens or not, the document starts unchanged.
   if (!path.empty()) {
     OpenNamedDocument(app.MainWindow, app.Editor, path);
     app.DocumentChanged = 0;
   }
 
-  // Accelerator table 400: the File and Edit menus' shortcuts.
-  HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) != 0) {
     if (HandledBeforeDispatch(message, accelerators)) continue;

@@ -69,22 +69,35 @@ build_fuzz() {
 # ---- end of sanitizer and fuzz builds ----
 
 # The PDF printer the end-to-end tests print on: cupsd running (started here if it is not), the
-# printer PolverPDF present, enabled and the default. Every job becomes a PDF in ~/PDF of the user
-# who prints (see Out in /etc/cups/cups-pdf.conf). Safe to run again; as root or through sudo.
+# printer PolverPDF present, enabled, accepting jobs and the default. Every job becomes a PDF in
+# ~/PDF of the user who prints (see Out in /etc/cups/cups-pdf.conf). Safe to run again. Only what
+# is missing is changed, as root or through sudo: a user without either, on a machine where it is
+# all in place, needs neither.
 POLVER_PRINTER=PolverPDF
 cups_running() { LC_ALL=C lpstat -r 2>/dev/null | grep -qx 'scheduler is running'; }
+needs_admin_rights() {
+  echo "Setting up the PDF printer needs root or sudo: $*" >&2
+  return 1
+}
 prepare_pdf_printer() {
   local as_root=()
-  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then as_root=(sudo); else as_root=(needs_admin_rights); fi
+  fi
   if ! cups_running; then
-    "${as_root[@]}" cupsd
+    "${as_root[@]}" cupsd || return 1
     for _ in $(seq 100); do cups_running && break; sleep 0.1; done
   fi
   if ! lpstat -p "$POLVER_PRINTER" >/dev/null 2>&1; then
-    "${as_root[@]}" lpadmin -p "$POLVER_PRINTER" -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd -E
+    "${as_root[@]}" lpadmin -p "$POLVER_PRINTER" -v cups-pdf:/ \
+      -m lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd -E || return 1
   fi
-  "${as_root[@]}" cupsenable "$POLVER_PRINTER"
-  "${as_root[@]}" cupsaccept "$POLVER_PRINTER"
+  if LC_ALL=C lpstat -p "$POLVER_PRINTER" | grep -q disabled; then
+    "${as_root[@]}" cupsenable "$POLVER_PRINTER" || return 1
+  fi
+  if LC_ALL=C lpstat -a "$POLVER_PRINTER" | grep -q 'not accepting'; then
+    "${as_root[@]}" cupsaccept "$POLVER_PRINTER" || return 1
+  fi
   [ "$(LC_ALL=C lpstat -d 2>/dev/null)" = "system default destination: $POLVER_PRINTER" ] ||
     "${as_root[@]}" lpadmin -d "$POLVER_PRINTER"
 }

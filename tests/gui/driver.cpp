@@ -193,12 +193,16 @@ bool WaitForText(HWND window, const std::string& expected, int timeoutMs) {
   return false;
 }
 
+std::string LinuxTempPath(const std::string& kind) {
+  return "/tmp/polver-" + kind + "-" + EnvironmentValue("USER", "user") + "-" +
+         std::to_string(GetCurrentProcessId());
+}
+
 // Wine starts a Linux executable given by its Z: path, but hands back no process handle to wait
 // on: the shell writes the command's exit code into a file, which is polled instead.
 int RunLinux(const std::string& commandLine, int timeoutMs) {
   static int serial = 0;
-  const std::string doneFile = "/tmp/polver-driver-" + std::to_string(GetCurrentProcessId()) + "-" +
-                               std::to_string(++serial);
+  const std::string doneFile = LinuxTempPath("driver") + "-" + std::to_string(++serial);
   const std::string script =
       commandLine + "; echo $? > " + doneFile + ".tmp; mv " + doneFile + ".tmp " + doneFile;
   // The Windows rules split the command line: one double-quoted argument, inner quotes escaped.

@@ -66,6 +66,11 @@ void BringToFront(HWND window);
 // Saves a picture of the whole screen under the artifacts folder (POLVER_ARTIFACTS, a Linux path).
 void SaveScreenshot(const std::string& name);
 
+// A name for a file or folder of this test run in the Linux /tmp, e.g.
+// "/tmp/polver-print-alice-42": the user's name keeps apart the runs of users whose Windows process
+// ids repeat.
+std::string LinuxTempPath(const std::string& kind);
+
 // Runs a Linux program and waits for it; returns its exit code.
 int RunLinux(const std::string& commandLine, int timeoutMs = 20000);
 

@@ -19,13 +19,18 @@ constexpr int kPagesChoice = 1058;      // the Print dialog's "Pages" (rad3)
 constexpr int kFromPageField = 1152;    // the first page of a range (edt1)
 constexpr int kToPageField = 1153;      // the last page of a range (edt2)
 constexpr int kCopiesField = 1154;      // the Print dialog's number of copies (edt3)
+// Changing printers takes root, sudo without a password, or a member of the spooler's admin
+// group: the shell command run through whichever this user has.
+std::string AsPrinterAdmin(const std::string& command) {
+  return "S=; [ $(id -u) -eq 0 ] || ! sudo -n true 2>/dev/null || S='sudo -n'; " + command;
+}
+// The printer PolverPDF made anew if it is gone, ready, and the default.
 const char* const kPrinterSetUp =
-    "S=; [ $(id -u) -eq 0 ] || S='sudo -n'; "
     "$S lpadmin -p PolverPDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd -E 2>/dev/null"
     " && $S cupsenable PolverPDF && $S cupsaccept PolverPDF && $S lpadmin -d PolverPDF";
 
 std::string PdfTextFile() {
-  return "/tmp/polver-print-" + std::to_string(GetCurrentProcessId()) + ".txt";
+  return LinuxTempPath("print") + ".txt";
 }
 
 std::string WindowsPathOf(const std::string& linuxPath) {
@@ -194,7 +199,7 @@ class PrintTest : public PolverTest {
 };
 
 TEST_F(PrintTest, WholeDocumentReachesPaperInOrder) {
-  const std::string folder = "Z:\\tmp\\polver-print-" + std::to_string(GetCurrentProcessId());
+  const std::string folder = WindowsPathOf(LinuxTempPath("print"));
   CreateDirectoryA(folder.c_str(), nullptr);
   const std::string path = folder + "\\field-sheet.txt";
   std::string longLine;
@@ -300,16 +305,27 @@ TEST_F(PrintTest, CancelPrintsNothingAndSelectionPrintsOnlyIt) {
 }
 
 // A printer that is gone, or a spooler that refuses the job: the program says so and carries on.
-// The printer is put back, ready and the default, whatever happens.
+// The printer is put back, ready and the default, whatever happens. Changing the spooler needs
+// admin rights: without them these tests are skipped and leave the printer alone.
 class PrintFailure : public ::testing::Test {
  protected:
+  void SetUp() override {
+    // Without root or sudo, a change that changes nothing: the spooler refuses it exactly when
+    // the user may not change printers.
+    if (RunLinux("[ $(id -u) -eq 0 ] || sudo -n true 2>/dev/null || "
+                 "cupsaccept PolverPDF 2>/dev/null") != 0) {
+      mayChangePrinters = false;
+      GTEST_SKIP() << "needs root or sudo to change printers";
+    }
+  }
   void TearDown() override {
+    if (!mayChangePrinters) return;
     if (HasFailure()) {
       SaveScreenshot(std::string("failed-PrintFailure-") +
                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
     }
     StopPolver(polver);
-    EXPECT_EQ(0, RunLinux(kPrinterSetUp)) << "the printer was not put back";
+    EXPECT_EQ(0, RunLinux(AsPrinterAdmin(kPrinterSetUp))) << "the printer was not put back";
   }
   // The text of the program's "Print" message box, closed after a screenshot; "" if none came.
   std::string CloseMessageBox(const std::string& screenshot) {
@@ -328,10 +344,11 @@ class PrintFailure : public ::testing::Test {
     EXPECT_EQ("still here\r\n", ReadText(polver.editor));
   }
   Polver polver;
+  bool mayChangePrinters = true;
 };
 
 TEST_F(PrintFailure, NoPrinterSaysSo) {
-  ASSERT_EQ(0, RunLinux("S=; [ $(id -u) -eq 0 ] || S='sudo -n'; $S lpadmin -x PolverPDF"));
+  ASSERT_EQ(0, RunLinux(AsPrinterAdmin("$S lpadmin -x PolverPDF")));
   polver = StartPolver();  // the list of printers is read when a program starts
   ASSERT_NE(polver.editor, nullptr);
   WriteText(polver.editor, "kept\r\n");
@@ -344,7 +361,7 @@ TEST_F(PrintFailure, RefusedJobGivesTheReason) {
   polver = StartPolver();
   ASSERT_NE(polver.editor, nullptr);
   WriteText(polver.editor, "kept\r\n");
-  ASSERT_EQ(0, RunLinux("S=; [ $(id -u) -eq 0 ] || S='sudo -n'; $S cupsreject PolverPDF"));
+  ASSERT_EQ(0, RunLinux(AsPrinterAdmin("$S cupsreject PolverPDF")));
   HWND dialog = OpenPrintDialog(polver);
   ASSERT_NE(dialog, nullptr);
   PressButton(dialog, IDOK);

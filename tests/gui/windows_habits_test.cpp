@@ -251,6 +251,84 @@ TEST_F(WindowsHabits, FindWorksInALargeDocumentNamedOnTheCommandLine) {
   Answer("Polver", "Cannot find \"Mark\"", IDOK);
 }
 
+// Clicks the window's close box with the real mouse: the point is found by asking the window
+// itself where its close box is (WM_NCHITTEST), along the middle of its caption.
+void ClickCloseBox(HWND window) {
+  RECT frame{};
+  ASSERT_TRUE(GetWindowRect(window, &frame));
+  const int captionMiddle =
+      frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  for (int x = frame.right - 1; x > frame.left; --x) {
+    if (Ask(window, WM_NCHITTEST, 0, MAKELPARAM(x, captionMiddle)) == HTCLOSE) {
+      const int middle = x - GetSystemMetrics(SM_CXSIZE) / 3;
+      EXPECT_EQ(0, RunLinux("xdotool mousemove " + std::to_string(middle) + " " +
+                            std::to_string(captionMiddle) + " click 1"));
+      return;
+    }
+  }
+  ADD_FAILURE() << "no close box on the window's caption";
+}
+
+// Find Next (F3, as real keys) searches the way last chosen in the Find dialog, with its match
+// case and whole word, while the dialog is open and after each way of closing it.
+TEST_F(WindowsHabits, FindNextKeepsTheDialogsChoicesAfterItCloses) {
+  // "station" as a whole word in that case only on the third line.
+  const std::string text = "Station 1\r\nstations\r\nstation 2\r\nend\r\n";
+  const DWORD match = static_cast<DWORD>(text.find("station 2"));
+  StartWith("");
+  WriteText(polver.editor, text);
+  const auto selectionBecomes = [&](std::pair<DWORD, DWORD> expected) {
+    for (int waited = 0; waited < 10000 && Selection(polver.editor) != expected; waited += 50) {
+      Sleep(50);
+    }
+    return Selection(polver.editor) == expected;
+  };
+  // F3 from the top finds the match below; from the end, searching down, nothing.
+  const auto expectFindNextGoesDown = [&](const char* after) {
+    SCOPED_TRACE(after);
+    Ask(polver.editor, EM_SETSEL, 0, 0);
+    BringToFront(polver.main);
+    PressKeys("F3");
+    EXPECT_TRUE(selectionBecomes({match, match + 7})) << "F3 from the top";
+    Ask(polver.editor, EM_SETSEL, text.size(), text.size());
+    PressKeys("F3");
+    Answer("Polver", "Cannot find \"station\"", IDOK);
+  };
+
+  const std::vector<std::pair<const char*, void (*)(HWND)>> closings = {
+      {"Cancel", [](HWND find) { PressButton(find, IDCANCEL); }},
+      {"Escape",
+       [](HWND find) {
+         BringToFront(find);
+         PressKeys("Escape");
+       }},
+      {"close box", ClickCloseBox},
+  };
+  for (const auto& closing : closings) {
+    SCOPED_TRACE(closing.first);
+    Ask(polver.editor, EM_SETSEL, 0, 0);
+    BringToFront(polver.main);
+    PressKeys("ctrl+f");
+    HWND find = WaitForWindow(Pid(), "#32770", "Find");
+    ASSERT_NE(nullptr, find);
+    WriteText(GetDlgItem(find, kFindWhat), "station");
+    Ask(GetDlgItem(find, kUp), BM_SETCHECK, BST_UNCHECKED);
+    Ask(GetDlgItem(find, kDown), BM_SETCHECK, BST_CHECKED);
+    Ask(GetDlgItem(find, kMatchCase), BM_SETCHECK, BST_CHECKED);
+    Ask(GetDlgItem(find, kWholeWord), BM_SETCHECK, BST_CHECKED);
+    PressButton(find, IDOK);
+    ASSERT_TRUE(selectionBecomes({match, match + 7})) << "Find Next in the dialog";
+    if (closing.second == ClickCloseBox) {
+      expectFindNextGoesDown("with the dialog open");
+      ASSERT_NE(nullptr, WaitForWindow(Pid(), "#32770", "Find"));
+      SaveScreenshot("find-dialog-open-behind");
+    }
+    closing.second(find);
+    ASSERT_TRUE(WaitForWindowGone(Pid(), "#32770", "Find"));
+    expectFindNextGoesDown(closing.first);
+  }
+}
+
 TEST_F(WindowsHabits, MissingFileNamedOnTheCommandLineSaysOpenFailed) {
   const std::string missing = folder + "\\missing.txt";
   polver.process = LaunchPolver("\"" + missing + "\"");
