@@ -68,23 +68,9 @@ struct PageFrame {
 };
 
 PageFrame LayOutDrawingPage(HDC printer) {
-  const int dpiX = GetDeviceCaps(printer, LOGPIXELSX);
+  const RECT area = AreaInsideMargins(printer, kMarginHundredthsMm);
   const int dpiY = GetDeviceCaps(printer, LOGPIXELSY);
-  const int marginX = MulDiv(kMarginHundredthsMm, dpiX, 2540);
-  const int marginY = MulDiv(kMarginHundredthsMm, dpiY, 2540);
-  const int offsetX = GetDeviceCaps(printer, PHYSICALOFFSETX);
-  const int offsetY = GetDeviceCaps(printer, PHYSICALOFFSETY);
-  const int paperWidth = GetDeviceCaps(printer, PHYSICALWIDTH);
-  const int paperHeight = GetDeviceCaps(printer, PHYSICALHEIGHT);
-  const int printableWidth = GetDeviceCaps(printer, HORZRES);
-  const int printableHeight = GetDeviceCaps(printer, VERTRES);
-  // Device coordinates start at the printable area's corner; the paper may be unknown (0).
-  const int left = marginX > offsetX ? marginX - offsetX : 0;
-  const int top = marginY > offsetY ? marginY - offsetY : 0;
-  int right = paperWidth > 0 ? paperWidth - marginX - offsetX : printableWidth - marginX;
-  int bottom = paperHeight > 0 ? paperHeight - marginY - offsetY : printableHeight - marginY;
-  if (right > printableWidth) right = printableWidth;
-  if (bottom > printableHeight) bottom = printableHeight;
+  const int left = area.left, top = area.top, right = area.right, bottom = area.bottom;
   PageFrame page;
   page.headerHeight = MulDiv(kHeaderPoints, dpiY, 72);
   page.headerTop = top;

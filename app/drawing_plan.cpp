@@ -108,6 +108,17 @@ void DrawMainPointNames(HDC dc, LabelPlaces& places, const DrawingScene& scene,
   }
 }
 
+// Where a label may go, best first: on the given side, then half turned either way from it,
+// then square to it either way.
+std::vector<ScreenPoint> AroundSide(ScreenPoint side) {
+  const ScreenPoint turned{-side.y, side.x};
+  return {side,
+          {side.x + turned.x, side.y + turned.y},
+          {side.x - turned.x, side.y - turned.y},
+          turned,
+          {-turned.x, -turned.y}};
+}
+
 void DrawVertices(HDC dc, LabelPlaces& places, const DrawingScene& scene, const DrawingFrame& frame,
                   const ScreenRect& clip) {
   const double radius = 4 * frame.pixel;
@@ -130,14 +141,7 @@ void DrawVertices(HDC dc, LabelPlaces& places, const DrawingScene& scene, const 
   for (size_t i = 0; i < vertices.size(); ++i) {
     const ScreenPoint at = ToScreen(frame.plan, vertices[i].at);
     if (!Inside(Grown(clip, 200 * frame.pixel), at)) continue;
-    const ScreenPoint side = OnScreen(scene.vertexLabelSide[i]);
-    const ScreenPoint turned{-side.y, side.x};
-    PlacedLabel(dc, places, at,
-                {side,
-                 {side.x + turned.x, side.y + turned.y},
-                 {side.x - turned.x, side.y - turned.y},
-                 turned,
-                 {-turned.x, -turned.y}},
+    PlacedLabel(dc, places, at, AroundSide(OnScreen(scene.vertexLabelSide[i])),
                 radius + 2 * frame.pixel, 4, vertices[i].name, true, frame, clip);
   }
 }
@@ -192,14 +196,8 @@ void DrawPointNames(HDC dc, LabelPlaces& places, const DrawingScene& scene,
         const double length = std::hypot(at.x - foot.x, at.y - foot.y);
         if (length > 1) away = {(at.x - foot.x) / length, (at.y - foot.y) / length};
       }
-      const ScreenPoint turned{-away.y, away.x};
-      PlacedLabel(dc, places, at,
-                  {away,
-                   {away.x + turned.x, away.y + turned.y},
-                   {away.x - turned.x, away.y - turned.y},
-                   turned,
-                   {-turned.x, -turned.y}},
-                  arm + frame.pixel, 3, point.name, mustShow, frame, clip);
+      PlacedLabel(dc, places, at, AroundSide(away), arm + frame.pixel, 3, point.name, mustShow,
+                  frame, clip);
     }
   }
 }

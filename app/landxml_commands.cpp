@@ -10,6 +10,7 @@
 #include "alignment_report.h"
 #include "app_state.h"
 #include "editor_text.h"
+#include "file_dialogs.h"
 #include "landxml.h"
 #include "messages.h"
 #include "remembered_inputs.h"
@@ -24,28 +25,12 @@ namespace {
 // Pairs of name and pattern; the literal's own terminator makes the closing double zero.
 constexpr char LandXmlFilters[] = "LandXML files (*.xml)\0*.xml\0All files\0*.*\0";
 
-// The file name room the dialogs are given, terminator included.
-constexpr DWORD FileNameCapacity = 260;
-
 // The Open or Save dialog for LandXML files; the chosen path, or "" when cancelled.
 std::string ChooseLandXmlFile(HWND owner, const char* caption, bool save) {
-  const std::string initialDirectory = CurrentDirectory();
-  std::vector<char> fileName(FileNameCapacity, '\0');
-  OPENFILENAMEA dialog = OPENFILENAMEA();
-  dialog.lStructSize = sizeof(OPENFILENAMEA);
-  dialog.hwndOwner = owner;
-  dialog.hInstance = GetModuleHandleA(nullptr);
-  dialog.lpstrFilter = LandXmlFilters;
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = fileName.data();
-  dialog.nMaxFile = static_cast<DWORD>(fileName.size());
-  dialog.lpstrInitialDir = initialDirectory.empty() ? nullptr : initialDirectory.c_str();
-  dialog.lpstrTitle = caption;
-  dialog.Flags =
-      OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-  dialog.lpstrDefExt = "xml";
-  const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-  return chosen ? std::string(fileName.data()) : std::string();
+  return RunFileDialog(
+      owner, caption, LandXmlFilters, "xml",
+      OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST),
+      save);
 }
 
 // Texts between the file (UTF-8) and the windows (the ANSI code page), so that a name with

@@ -47,23 +47,11 @@ PrintLayout LayOutPage(HDC printer) {
   layout.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
   if (layout.lineHeight < 1) layout.lineHeight = 1;
 
-  const int marginX = MulDiv(2000, GetDeviceCaps(printer, LOGPIXELSX), 2540);  // 2 cm
-  const int marginY = MulDiv(2000, GetDeviceCaps(printer, LOGPIXELSY), 2540);
-  const int offsetX = GetDeviceCaps(printer, PHYSICALOFFSETX);
-  const int offsetY = GetDeviceCaps(printer, PHYSICALOFFSETY);
-  const int paperWidth = GetDeviceCaps(printer, PHYSICALWIDTH);
-  const int paperHeight = GetDeviceCaps(printer, PHYSICALHEIGHT);
-  const int printableWidth = GetDeviceCaps(printer, HORZRES);
-  const int printableHeight = GetDeviceCaps(printer, VERTRES);
-  // Device coordinates start at the printable area's corner; the paper may be unknown (0).
-  layout.left = marginX > offsetX ? marginX - offsetX : 0;
-  layout.top = marginY > offsetY ? marginY - offsetY : 0;
-  int right = paperWidth > 0 ? paperWidth - marginX - offsetX : printableWidth - marginX;
-  int bottom = paperHeight > 0 ? paperHeight - marginY - offsetY : printableHeight - marginY;
-  if (right > printableWidth) right = printableWidth;
-  if (bottom > printableHeight) bottom = printableHeight;
-  layout.shape.columns = (right - layout.left) / layout.charWidth;
-  layout.shape.linesPerPage = (bottom - layout.top) / layout.lineHeight - kHeaderRows;
+  const RECT area = AreaInsideMargins(printer, 2000);  // 2 cm
+  layout.left = area.left;
+  layout.top = area.top;
+  layout.shape.columns = (area.right - layout.left) / layout.charWidth;
+  layout.shape.linesPerPage = (area.bottom - layout.top) / layout.lineHeight - kHeaderRows;
   if (layout.shape.columns < 1) layout.shape.columns = 1;
   if (layout.shape.linesPerPage < 1) layout.shape.linesPerPage = 1;
   return layout;
@@ -190,6 +178,26 @@ void EditorSelection(HWND editor, DWORD& start, DWORD& end) {
 }
 
 }  // namespace
+
+RECT AreaInsideMargins(HDC printer, int marginHundredthsMm) {
+  const int marginX = MulDiv(marginHundredthsMm, GetDeviceCaps(printer, LOGPIXELSX), 2540);
+  const int marginY = MulDiv(marginHundredthsMm, GetDeviceCaps(printer, LOGPIXELSY), 2540);
+  const int offsetX = GetDeviceCaps(printer, PHYSICALOFFSETX);
+  const int offsetY = GetDeviceCaps(printer, PHYSICALOFFSETY);
+  const int paperWidth = GetDeviceCaps(printer, PHYSICALWIDTH);
+  const int paperHeight = GetDeviceCaps(printer, PHYSICALHEIGHT);
+  const int printableWidth = GetDeviceCaps(printer, HORZRES);
+  const int printableHeight = GetDeviceCaps(printer, VERTRES);
+  // Device coordinates start at the printable area's corner; the paper may be unknown (0).
+  RECT area;
+  area.left = marginX > offsetX ? marginX - offsetX : 0;
+  area.top = marginY > offsetY ? marginY - offsetY : 0;
+  area.right = paperWidth > 0 ? paperWidth - marginX - offsetX : printableWidth - marginX;
+  area.bottom = paperHeight > 0 ? paperHeight - marginY - offsetY : printableHeight - marginY;
+  if (area.right > printableWidth) area.right = printableWidth;
+  if (area.bottom > printableHeight) area.bottom = printableHeight;
+  return area;
+}
 
 bool HasDefaultPrinter() {
   char name[512] = {};

@@ -13,6 +13,10 @@
 // is ignored.
 void PrintDocument(HWND owner, HWND editor, const std::string& documentPath);
 
+// The part of the printer's page that lies the given margin in from each edge of the paper (or
+// the edge of the printable area where the printer cannot print so far out), in device units.
+RECT AreaInsideMargins(HDC printer, int marginHundredthsMm);
+
 // Whether a default printer is set and can be opened (a default left over from a removed printer
 // cannot).
 bool HasDefaultPrinter();

@@ -21,10 +21,6 @@ std::string Column(double x) {
   return kTab + FixedText(x, 4);
 }
 
-std::string Count(size_t n) {
-  return Trim(NumToText(static_cast<double>(n)));
-}
-
 }  // namespace
 
 std::string ProfileEcho(const ProfileReading& profile) {
@@ -96,9 +92,6 @@ std::string AlignmentHeightsBlock(const AlignmentTexts& texts, const std::string
     }
     block += Line(row);
   }
-  block += Line("");
-  for (const std::string& text : notRead) block += Line("Not read: " + text);
-  block += Line("Points=" + Count(points) + "   Outside=" + Count(outside) +
-                "   Not read=" + Count(notRead.size()));
+  block += PointListSummary(notRead, points, outside);
   return block;
 }

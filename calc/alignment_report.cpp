@@ -237,11 +237,7 @@ std::string AlignmentPointList(PointListAction action, const AlignmentTexts& tex
     }
     AddLine(block, row);
   }
-  AddLine(block, "");
-  for (const std::string& text : notRead) AddLine(block, "Not read: " + text);
-  AddLine(block, "Points=" + Trim(NumToText(static_cast<double>(points))) +
-                     "   Outside=" + Trim(NumToText(static_cast<double>(outside))) +
-                     "   Not read=" + Trim(NumToText(static_cast<double>(notRead.size()))));
+  block += PointListSummary(notRead, points, outside);
   return block;
 }
 
@@ -253,4 +249,15 @@ std::string AlignmentListBlock(const AlignmentTexts& texts, const std::string& s
 
 std::string AlignmentSetOutBlock(const AlignmentTexts& texts, const std::string& selection) {
   return AlignmentPointList(SetOutStations, texts, selection);
+}
+
+std::string PointListSummary(const std::vector<std::string>& notRead, size_t points,
+                             size_t outside) {
+  const auto count = [](size_t n) { return Trim(NumToText(static_cast<double>(n))); };
+  std::string summary;
+  AddLine(summary, "");
+  for (const std::string& text : notRead) AddLine(summary, "Not read: " + text);
+  AddLine(summary, "Points=" + count(points) + "   Outside=" + count(outside) +
+                       "   Not read=" + count(notRead.size()));
+  return summary;
 }

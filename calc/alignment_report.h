@@ -57,3 +57,8 @@ std::string AlignmentListBlock(const AlignmentTexts& texts, const std::string& s
 
 // "Set out": coordinates and element of every "name PK d" line of the selection.
 std::string AlignmentSetOutBlock(const AlignmentTexts& texts, const std::string& selection);
+
+// The end of a point-list block: a blank line, "Not read: " and each line that was not read, and
+// the summary "Points=n   Outside=n   Not read=n".
+std::string PointListSummary(const std::vector<std::string>& notRead, size_t points,
+                             size_t outside);
