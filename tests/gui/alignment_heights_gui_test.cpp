@@ -12,32 +12,10 @@
 
 namespace {
 
-const char* const kCaption = "Trace Alignment";
-const char* const kVertices =
-    "V0 500 200\r\nV1 900 1200 600 120\r\nV2 700 2200 800 0\r\nV3 1500 3000 500 80\r\n"
-    "V4 1600 4000";
-const char* const kProfile =
-    "1100 151\r\n1800 158 10000\r\n3000 149 15000\r\n4200 155 0\r\n5200 152";
 const std::string kPointLines =
     "P0 518.57 246.42 150.00\r\nP1 870 1180 157.20\r\nP4 880 1000\r\nfar 0 0 100\r\n";
 const std::string kSetOutLines = "B 1850 -1.5\r\n";
 const std::string kLevelLines = "K2 1750 157.70\r\n2950 149.20\r\nK5 5300 150\r\n";
-
-HWND OpenAlignment(const Polver& polver) {
-  PostCommand(polver.main, CMD_TRACE_ALIGNMENT);
-  HWND dialog = WaitForWindow(polver.process.dwProcessId, "#32770", kCaption);
-  EXPECT_NE(nullptr, dialog) << "Trace Alignment did not open";
-  return dialog;
-}
-
-// Selects [start, start + length) of the editor and presses a button; returns the block.
-std::string PressOverSelection(const Polver& polver, HWND dialog, int button, size_t start,
-                               size_t length) {
-  SendMessageA(polver.editor, EM_SETSEL, start, start + length);
-  const size_t before = ReadText(polver.editor).size();
-  PressButton(dialog, button);
-  return WaitForGrowth(polver.editor, before);
-}
 
 bool Holds(const std::string& block, const std::string& lines) {
   return block.find("\r\n" + lines + "\r\n") != std::string::npos;
@@ -50,14 +28,14 @@ TEST_F(PolverTest, AlignmentHeightsCalcListsSetOutAndRememberedProfile) {
   HWND dialog = OpenAlignment(polver);
   ASSERT_NE(nullptr, dialog);
   WriteText(GetDlgItem(dialog, IDC_PK_START), "1000");
-  WriteText(GetDlgItem(dialog, IDC_VERTICES), kVertices);
-  WriteText(GetDlgItem(dialog, IDC_PROFILE), kProfile);
+  WriteText(GetDlgItem(dialog, IDC_VERTICES), kWorkedVertices);
+  WriteText(GetDlgItem(dialog, IDC_PROFILE), kWorkedProfile);
   // The dialog paints its lower controls a moment after it answers.
   Settle(dialog);
   Sleep(700);
   SaveScreenshot("alignment-heights");
 
-  const AlignmentTexts texts = {"1000", kVertices, false, kProfile};
+  const AlignmentTexts texts = {"1000", kWorkedVertices, false, kWorkedProfile};
   const std::string calc = Calculate(polver, dialog);
   EXPECT_EQ(AlignmentCalcBlock(texts), calc);
   EXPECT_TRUE(Holds(calc,
@@ -92,15 +70,16 @@ TEST_F(PolverTest, AlignmentHeightsCalcListsSetOutAndRememberedProfile) {
             "far\t0.0000\t0.0000\t100.0000\t-\t-\t-\t-\t!Point outside of alignment!\r\n\r\n"
             "Points=4   Outside=1   Not read=0"));
 
-  const std::string setOut =
-      PressOverSelection(polver, dialog, IDC_SET_OUT, kPointLines.size(), kSetOutLines.size());
+  const std::string setOut = PressOverSelection(polver, dialog, IDC_SET_OUT, kPointLines.size(),
+                                                kPointLines.size() + kSetOutLines.size());
   EXPECT_EQ(AlignmentSetOutBlock(texts, kSetOutLines), setOut);
   EXPECT_TRUE(Holds(setOut,
                     "Point\tPK\td\tY\tX\tH\tElement\r\n"
                     "B\t1850.0000\t-1.5000\t814.2855\t989.7623\t157.5547\tV1 entry spiral"));
 
-  const std::string heights = PressOverSelection(
-      polver, dialog, IDC_LIST_H, kPointLines.size() + kSetOutLines.size(), kLevelLines.size());
+  const std::string heights =
+      PressOverSelection(polver, dialog, IDC_LIST_H, kPointLines.size() + kSetOutLines.size(),
+                         kPointLines.size() + kSetOutLines.size() + kLevelLines.size());
   EXPECT_EQ(AlignmentHeightsBlock(texts, kLevelLines), heights);
   EXPECT_EQ(
       "\r\nCalculation on alignment: heights\r\n\r\nProfile:\r\n1100 151\r\n"
@@ -128,7 +107,7 @@ TEST_F(PolverTest, AlignmentHeightsCalcListsSetOutAndRememberedProfile) {
   EXPECT_EQ(AlignmentCalcBlock(texts), WaitForGrowth(polver.editor, before));
 
   PressButton(dialog, IDCANCEL);
-  ASSERT_TRUE(WaitForWindowGone(Pid(), "#32770", kCaption));
+  ASSERT_TRUE(WaitForWindowGone(Pid(), "#32770", kAlignmentCaption));
   // The List H block at the top of the editor's window, for the README's picture.
   const std::string all = ReadText(polver.editor);
   const size_t block = all.rfind("\r\nCalculation on alignment: heights");
@@ -143,17 +122,17 @@ TEST_F(PolverTest, AlignmentHeightsCalcListsSetOutAndRememberedProfile) {
   dialog = OpenAlignment(polver);
   ASSERT_NE(nullptr, dialog);
   HWND profile = GetDlgItem(dialog, IDC_PROFILE);
-  EXPECT_EQ(kProfile, ReadText(profile));
+  EXPECT_EQ(kWorkedProfile, ReadText(profile));
 
   // Enter in the Profile field makes a new line there and runs nothing.
   ClickInto(profile);
   const size_t length = ReadText(polver.editor).size();
   PressKeys("Return");
-  for (int waited = 0; waited < 5000 && ReadText(profile).size() == std::strlen(kProfile);
+  for (int waited = 0; waited < 5000 && ReadText(profile).size() == std::strlen(kWorkedProfile);
        waited += 50)
     Sleep(50);
-  EXPECT_EQ(std::strlen(kProfile) + 2, ReadText(profile).size());
+  EXPECT_EQ(std::strlen(kWorkedProfile) + 2, ReadText(profile).size());
   EXPECT_EQ(length, ReadText(polver.editor).size());
   PressKeys("Escape");
-  EXPECT_TRUE(WaitForWindowGone(Pid(), "#32770", kCaption));
+  EXPECT_TRUE(WaitForWindowGone(Pid(), "#32770", kAlignmentCaption));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "report.h"
+#include "resource.h"
 
 HWND OpenCalculator(const Polver& polver, int command, const CalculatorSpec& calculator) {
   PostCommand(polver.main, command);
@@ -62,4 +63,26 @@ void ClickInto(HWND control) {
   const int y = (box.top + box.bottom) / 2;
   RunLinux("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
   Settle(control);
+}
+
+const char* const kAlignmentCaption = "Trace Alignment";
+const char* const kWorkedVertices =
+    "V0 500 200\r\nV1 900 1200 600 120\r\nV2 700 2200 800 0\r\nV3 1500 3000 500 80\r\n"
+    "V4 1600 4000";
+const char* const kWorkedProfile =
+    "1100 151\r\n1800 158 10000\r\n3000 149 15000\r\n4200 155 0\r\n5200 152";
+
+HWND OpenAlignment(const Polver& polver) {
+  PostCommand(polver.main, CMD_TRACE_ALIGNMENT);
+  HWND dialog = WaitForWindow(polver.process.dwProcessId, "#32770", kAlignmentCaption);
+  EXPECT_NE(nullptr, dialog) << "Trace Alignment did not open";
+  return dialog;
+}
+
+std::string PressOverSelection(const Polver& polver, HWND dialog, int button, size_t start,
+                               size_t end) {
+  SendMessageA(polver.editor, EM_SETSEL, start, end);
+  const size_t before = ReadText(polver.editor).size();
+  PressButton(dialog, button);
+  return WaitForGrowth(polver.editor, before);
 }

@@ -34,3 +34,16 @@ std::string ExpectedReport(const CalculatorSpec& calculator, RememberedInputs& r
 
 // Clicks into a control with the real mouse, so that it gets the keyboard focus.
 void ClickInto(HWND control);
+
+// Trace Alignment: its caption, and the worked alignment and profile as the tests type them.
+extern const char* const kAlignmentCaption;
+extern const char* const kWorkedVertices;
+extern const char* const kWorkedProfile;
+
+// Opens Trace Alignment from the menu and waits for its dialog (null, with a failure, if not).
+HWND OpenAlignment(const Polver& polver);
+
+// Selects [start, end) of the editor, presses a button of the dialog and returns the block it
+// appended.
+std::string PressOverSelection(const Polver& polver, HWND dialog, int button, size_t start,
+                               size_t end);

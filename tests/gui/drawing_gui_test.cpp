@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calculator_driver.h"
 #include "drawing_scene.h"
 #include "file_helpers.h"
 #include "polver_fixture.h"
@@ -14,14 +15,8 @@
 
 namespace {
 
-const char* const kDialogCaption = "Trace Alignment";
 const char* const kDrawingClass = "PolverAlignmentDrawing";
 const char* const kDrawingCaption = "Alignment drawing";
-const char* const kVertices =
-    "V0 500 200\r\nV1 900 1200 600 120\r\nV2 700 2200 800 0\r\nV3 1500 3000 500 80\r\n"
-    "V4 1600 4000";
-const char* const kProfile =
-    "1100 151\r\n1800 158 10000\r\n3000 149 15000\r\n4200 155 0\r\n5200 152";
 const std::string kPointLines =
     "P0 518.57 246.42 150.00\r\nP1 870 1180 157.20\r\nP4 880 1000\r\nP5 1102 2598 150.4\r\n"
     "P6 1553.5 3500 153.1\r\nnot a point\r\nfar 0 0 100\r\n";
@@ -81,8 +76,7 @@ TEST_F(PolverTest, DrawingOnScreenOnPaperAndOnTheClipboard) {
   EXPECT_EQ(0, RunLinux("mkdir -p ~/PDF && rm -f ~/PDF/*.pdf"));
   WriteText(polver.editor, kPointLines);
   SendMessageA(polver.editor, EM_SETSEL, 0, kPointLines.size());
-  PostCommand(polver.main, CMD_TRACE_ALIGNMENT);
-  HWND dialog = WaitForWindow(Pid(), "#32770", kDialogCaption);
+  HWND dialog = OpenAlignment(polver);
   ASSERT_NE(nullptr, dialog);
   WriteText(GetDlgItem(dialog, IDC_PK_START), "1000");
   WriteText(GetDlgItem(dialog, IDC_VERTICES), "V0 500 200\r\nV1 900 1200 600\r\nV2 700 2200");
@@ -96,14 +90,14 @@ TEST_F(PolverTest, DrawingOnScreenOnPaperAndOnTheClipboard) {
   ASSERT_TRUE(WaitForWindowGone(Pid(), "#32770", "Drawing"));
   EXPECT_EQ(0, DrawingWindows(Pid()));
 
-  WriteText(GetDlgItem(dialog, IDC_VERTICES), kVertices);
+  WriteText(GetDlgItem(dialog, IDC_VERTICES), kWorkedVertices);
   PressButton(dialog, IDC_DRAWING);
   HWND drawing = WaitForWindow(Pid(), kDrawingClass, kDrawingCaption);
   ASSERT_NE(nullptr, drawing);
   SaveScreenshot("drawing-plan");
 
   // Again with the profile: the same window draws the long section too.
-  WriteText(GetDlgItem(dialog, IDC_PROFILE), kProfile);
+  WriteText(GetDlgItem(dialog, IDC_PROFILE), kWorkedProfile);
   PressButton(dialog, IDC_DRAWING);
   Settle(dialog);
   Settle(drawing);
@@ -139,7 +133,8 @@ TEST_F(PolverTest, DrawingOnScreenOnPaperAndOnTheClipboard) {
   const std::string printed = WaitForPrintedText();
   ASSERT_FALSE(printed.empty()) << "nothing printed";
   EXPECT_EQ(std::string::npos, printed.find('\f', printed.find('\f') + 1)) << "more than a page";
-  const DrawingScene scene = BuildDrawingScene({"1000", kVertices, false, kProfile}, kPointLines);
+  const DrawingScene scene =
+      BuildDrawingScene({"1000", kWorkedVertices, false, kWorkedProfile}, kPointLines);
   std::vector<std::string> names = {"Untitled", "1:", "Plan"};
   for (const AlignmentVertex& vertex : scene.alignment.vertices) names.push_back(vertex.name);
   for (const DrawingMainPoint& main : scene.mainPoints) names.push_back(main.name);

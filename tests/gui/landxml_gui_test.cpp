@@ -20,7 +20,6 @@
 
 namespace {
 
-const char* const kAlignmentCaption = "Trace Alignment";
 const char* const kImportCaption = "Import LandXML";
 const char* const kExportCaption = "Export LandXML";
 constexpr int kMessageText = 0xFFFF;  // a message box's static text
@@ -346,8 +345,7 @@ class LandXml : public PolverTest {
     folder = temp + "polver-landxml-" + std::to_string(GetCurrentProcessId()) + "-" +
              std::to_string(++serial);
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
-    PostCommand(polver.main, CMD_TRACE_ALIGNMENT);
-    dialog = WaitForWindow(Pid(), "#32770", kAlignmentCaption);
+    dialog = OpenAlignment(polver);
     ASSERT_NE(nullptr, dialog) << "Trace Alignment did not open";
   }
   void TearDown() override {
@@ -487,8 +485,7 @@ TEST_F(LandXml, DesignFileWithSeveralAlignmentsIsChosenFromTakenOverAndCalculate
   const AlignmentTexts siding = FieldTexts();
   PressButton(dialog, IDCANCEL);
   ASSERT_TRUE(WaitForWindowGone(Pid(), "#32770", kAlignmentCaption));
-  PostCommand(polver.main, CMD_TRACE_ALIGNMENT);
-  dialog = WaitForWindow(Pid(), "#32770", kAlignmentCaption);
+  dialog = OpenAlignment(polver);
   ASSERT_NE(nullptr, dialog);
   ExpectFields(" 0", siding.vertices, "");
 }

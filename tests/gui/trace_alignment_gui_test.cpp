@@ -11,28 +11,11 @@
 
 namespace {
 
-const char* const kCaption = "Trace Alignment";
 const char* const kVertices =
     "V0 500 200\r\nV1 900 1200 600 120\r\n\r\nV2 700 2200 800 0\r\nV3 1500 3000 500 80\r\n"
     "V4 1600 4000";
 const std::string kPointLines = "P1 870 1180\r\nP3 830 1400\r\nP5 0 0\r\nbad line\r\n";
 const std::string kSetOutLines = "S1;2049,0759;-0,6247\r\nS2 9000 0\r\n";
-
-HWND OpenAlignment(const Polver& polver) {
-  PostCommand(polver.main, CMD_TRACE_ALIGNMENT);
-  HWND dialog = WaitForWindow(polver.process.dwProcessId, "#32770", kCaption);
-  EXPECT_NE(nullptr, dialog) << "Trace Alignment did not open";
-  return dialog;
-}
-
-// Selects [start, end) of the editor and presses a button of the dialog; returns the block.
-std::string PressOverSelection(const Polver& polver, HWND dialog, int button, size_t start,
-                               size_t end) {
-  SendMessageA(polver.editor, EM_SETSEL, start, end);
-  const size_t before = ReadText(polver.editor).size();
-  PressButton(dialog, button);
-  return WaitForGrowth(polver.editor, before);
-}
 
 }  // namespace
 
@@ -73,7 +56,7 @@ TEST_F(PolverTest, TraceAlignmentCalcListSetOutAndRememberedVertices) {
                                            "!Chainage outside of alignment!\r\n"));
 
   PressButton(dialog, IDCANCEL);
-  ASSERT_TRUE(WaitForWindowGone(Pid(), "#32770", kCaption));
+  ASSERT_TRUE(WaitForWindowGone(Pid(), "#32770", kAlignmentCaption));
   SendMessageA(polver.editor, EM_SETSEL, 0, 0);
   SendMessageA(polver.editor, EM_SCROLLCARET, 0, 0);
   SaveScreenshot("trace-alignment-report");
@@ -87,7 +70,8 @@ TEST_F(PolverTest, TraceAlignmentCalcListSetOutAndRememberedVertices) {
   ClickInto(GetDlgItem(dialog, IDC_PK_START));
   const size_t before = ReadText(polver.editor).size();
   PressKeys("Return");
-  EXPECT_EQ(AlignmentCalcBlock({" 1000", kVertices, false, ""}), WaitForGrowth(polver.editor, before));
+  EXPECT_EQ(AlignmentCalcBlock({" 1000", kVertices, false, ""}),
+            WaitForGrowth(polver.editor, before));
   HWND vertices = GetDlgItem(dialog, IDC_VERTICES);
   ClickInto(vertices);
   const size_t length = ReadText(polver.editor).size();
@@ -98,5 +82,5 @@ TEST_F(PolverTest, TraceAlignmentCalcListSetOutAndRememberedVertices) {
   EXPECT_EQ(std::strlen(kVertices) + 2, ReadText(vertices).size());
   EXPECT_EQ(length, ReadText(polver.editor).size());
   PressKeys("Escape");
-  EXPECT_TRUE(WaitForWindowGone(Pid(), "#32770", kCaption));
+  EXPECT_TRUE(WaitForWindowGone(Pid(), "#32770", kAlignmentCaption));
 }

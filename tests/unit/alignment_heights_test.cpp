@@ -5,19 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "alignment_checks.h"
 #include "alignment_heights.h"
 #include "alignment_report.h"
 #include "report_lines.h"
 
 namespace {
 
-const AlignmentTexts kWorked = {"1000",
-                                "V0 500 200\r\n"
-                                "V1 900 1200 600 120\r\n"
-                                "V2 700 2200 800 0\r\n"
-                                "V3 1500 3000 500 80\r\n"
-                                "V4 1600 4000",
-                                false,
+const AlignmentTexts kWorked = {"1000", kWorkedVertexLines, false,
                                 "1100 151\r\n"
                                 "1800 158 10000\r\n"
                                 "\r\n"

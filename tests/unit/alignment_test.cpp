@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "alignment.h"
+#include "alignment_checks.h"
 #include "alignment_report.h"
 #include "geometry.h"
 #include "remembered_inputs.h"
@@ -134,35 +135,17 @@ Alignment RandomAlignment(std::mt19937& random) {
 TEST(TraceAlignment, SettingOutIsContinuousAtMainPoints) {
   std::mt19937 random(15);
   for (int trial = 0; trial < 50; ++trial) {
-    const Alignment a = RandomAlignment(random);
-    for (size_t i = 0; i + 1 < a.elements.size(); ++i) {
-      for (double d : {-4.0, 0.0, 2.5}) {
-        const double PK = a.elements[i].PKend;
-        const PlanePoint before = SetOutOnElement(a, static_cast<int>(i), PK, d);
-        const PlanePoint after = SetOutOnElement(a, static_cast<int>(i + 1), PK, d);
-        EXPECT_NEAR(before.Y, after.Y, 1e-8) << ElementName(a, static_cast<int>(i));
-        EXPECT_NEAR(before.X, after.X, 1e-8) << ElementName(a, static_cast<int>(i));
-      }
-    }
+    ExpectJoinsAtMainPoints(RandomAlignment(random));
   }
 }
 
 // Setting out a random chainage and offset and computing them back gives them again.
 TEST(TraceAlignment, SetOutThenStationRoundTrip) {
   std::mt19937 random(1015);
-  std::uniform_real_distribution<double> unit(0, 1);
   for (int trial = 0; trial < 200; ++trial) {
     const Alignment a = RandomAlignment(random);
-    for (int point = 0; point < 20; ++point) {
-      const double PK = a.PKstart + (a.PKend - a.PKstart) * unit(random);
-      const double d = 10 * (unit(random) - 0.5);
-      const int element = ElementAtChainage(a, PK);
-      ASSERT_GE(element, 0);
-      const AlignmentStation back = ProjectOntoAlignment(a, SetOutOnElement(a, element, PK, d));
-      ASSERT_TRUE(back.found) << ElementName(a, element) << " PK " << PK << " d " << d;
-      EXPECT_NEAR(back.PK, PK, 1e-6) << ElementName(a, element);
-      EXPECT_NEAR(back.d, d, 1e-6) << ElementName(a, element);
-    }
+    ExpectSetOutRoundTrips(a, random, 20);
+    if (HasFailure()) return;
   }
   EXPECT_EQ(ElementAtChainage(RandomAlignment(random), -1e9), -1);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "alignment.h"
+#include "alignment_checks.h"
 #include "alignment_report.h"
 #include "geometry.h"
 #include "report.h"
@@ -14,13 +15,7 @@
 
 namespace {
 
-const AlignmentTexts kWorked = {"1000",
-                                "V0 500 200\r\n"
-                                "V1 900 1200 600 120\r\n"
-                                "V2 700 2200 800 0\r\n"
-                                "V3 1500 3000 500 80\r\n"
-                                "V4 1600 4000",
-                                false, ""};
+const AlignmentTexts kWorked = {"1000", kWorkedVertexLines, false, ""};
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   const size_t at = text.find(from);
@@ -106,15 +101,7 @@ TEST(UnequalSpirals, SpiralsEndOnTheirCircleAndMainPointsJoin) {
       EXPECT_NEAR(LengthBetween(vertex, c.NSK), c.T, 1e-8);
       EXPECT_NEAR(LengthBetween(vertex, c.KSK), c.T2, 1e-8);
     }
-    for (size_t i = 0; i + 1 < a.elements.size(); ++i) {
-      for (double d : {-4.0, 0.0, 2.5}) {
-        const double PK = a.elements[i].PKend;
-        const PlanePoint before = SetOutOnElement(a, static_cast<int>(i), PK, d);
-        const PlanePoint after = SetOutOnElement(a, static_cast<int>(i + 1), PK, d);
-        EXPECT_NEAR(before.Y, after.Y, 1e-8) << ElementName(a, static_cast<int>(i));
-        EXPECT_NEAR(before.X, after.X, 1e-8) << ElementName(a, static_cast<int>(i));
-      }
-    }
+    ExpectJoinsAtMainPoints(a);
   }
 }
 
@@ -122,19 +109,10 @@ TEST(UnequalSpirals, SpiralsEndOnTheirCircleAndMainPointsJoin) {
 // ends project onto that element, so that a design file's element ends are never outside.
 TEST(UnequalSpirals, SetOutThenStationRoundTrip) {
   std::mt19937 random(1219);
-  std::uniform_real_distribution<double> unit(0, 1);
   for (int trial = 0; trial < 150; ++trial) {
     const Alignment a = RandomUnequalAlignment(random);
-    for (int point = 0; point < 20; ++point) {
-      const double PK = a.PKstart + (a.PKend - a.PKstart) * unit(random);
-      const double d = 10 * (unit(random) - 0.5);
-      const int element = ElementAtChainage(a, PK);
-      ASSERT_GE(element, 0);
-      const AlignmentStation back = ProjectOntoAlignment(a, SetOutOnElement(a, element, PK, d));
-      ASSERT_TRUE(back.found) << ElementName(a, element) << " PK " << PK << " d " << d;
-      EXPECT_NEAR(back.PK, PK, 1e-6) << ElementName(a, element);
-      EXPECT_NEAR(back.d, d, 1e-6) << ElementName(a, element);
-    }
+    ExpectSetOutRoundTrips(a, random, 20);
+    if (HasFailure()) return;
     for (size_t i = 0; i < a.elements.size(); ++i) {
       const int e = static_cast<int>(i);
       for (double PK : {a.elements[i].PKstart, a.elements[i].PKend}) {

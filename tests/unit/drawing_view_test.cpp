@@ -7,19 +7,14 @@
 #include <random>
 #include <string>
 
+#include "alignment_checks.h"
 #include "drawing_scene.h"
 #include "drawing_view.h"
 #include "label_places.h"
 
 namespace {
 
-const AlignmentTexts kWorked = {"1000",
-                                "V0 500 200\r\n"
-                                "V1 900 1200 600 120\r\n"
-                                "V2 700 2200 800 0\r\n"
-                                "V3 1500 3000 500 80\r\n"
-                                "V4 1600 4000",
-                                false, ""};
+const AlignmentTexts kWorked = {"1000", kWorkedVertexLines, false, ""};
 
 }  // namespace
 
