@@ -16,7 +16,7 @@ build=$(benchmark_build_folder "${1:-}") || exit 2
 native="$build/alignment_calculation_benchmark"
 g++ -std=c++17 -O2 -ffp-contract=off -I "$ROOT/toolkit" -I "$ROOT/calc" -I "$ROOT/res" \
   -I "$ROOT/tests/bench" -o "$native" "$ROOT/tests/bench/alignment_calculation_benchmark.cpp" \
-  "$ROOT"/toolkit/*.cpp "$ROOT"/calc/*.cpp
+  "$ROOT"/toolkit/*.cpp "$ROOT"/calc/*/*.cpp
 "$native" || true
 
 run_benchmark point_list "$build" ${2:+"$2"}

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "alignment_report.h"
+#include "alignment/alignment_report.h"
 #include "alignment_sample.h"
 
 int main() {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "calculator.h"
+#include "frame/calculator.h"
+#include "frame/remembered_inputs.h"
+#include "frame/report.h"
 #include "fuzz_checks.h"
-#include "remembered_inputs.h"
-#include "report.h"
 
 // The input cut at its zero bytes, one piece per field in reading order: a dialog's field never
 // holds a zero byte. Fields beyond the pieces are left as they opened.

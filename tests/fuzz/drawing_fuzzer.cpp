@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "drawing_scene.h"
-#include "drawing_view.h"
+#include "drawing/drawing_scene.h"
+#include "drawing/drawing_view.h"
 #include "fuzz_checks.h"
-#include "point_lines.h"
+#include "point_lists/point_lines.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "../unit/xml_text.h"
-#include "alignment_report.h"
+#include "alignment/alignment_report.h"
 #include "fuzz_checks.h"
-#include "landxml.h"
+#include "landxml/landxml.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "fuzz_checks.h"
-#include "point_lines.h"
-#include "point_list.h"
-#include "trace_circular.h"
-#include "trace_connecting.h"
-#include "trace_linear.h"
+#include "point_lists/point_lines.h"
+#include "point_lists/point_list.h"
+#include "trace/trace_circular.h"
+#include "trace/trace_connecting.h"
+#include "trace/trace_linear.h"
 
 namespace {
 

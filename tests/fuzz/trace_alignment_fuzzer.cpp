@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "alignment_heights.h"
-#include "alignment_report.h"
+#include "alignment/alignment_heights.h"
+#include "alignment/alignment_report.h"
+#include "alignment/profile.h"
 #include "fuzz_checks.h"
-#include "point_lines.h"
-#include "profile.h"
+#include "point_lists/point_lines.h"
 
 namespace {
 

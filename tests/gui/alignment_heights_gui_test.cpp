@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "alignment_heights.h"
-#include "alignment_report.h"
+#include "alignment/alignment_heights.h"
+#include "alignment/alignment_report.h"
 #include "calculator_driver.h"
 #include "polver_fixture.h"
 #include "resource.h"

@@ -1,12 +1,12 @@
 #include "calculator_catalogue.h"
 
-#include "rail_circular.h"
-#include "rail_connecting.h"
-#include "rail_linear.h"
+#include "rail/rail_circular.h"
+#include "rail/rail_connecting.h"
+#include "rail/rail_linear.h"
 #include "resource.h"
-#include "trace_circular.h"
-#include "trace_connecting.h"
-#include "trace_linear.h"
+#include "trace/trace_circular.h"
+#include "trace/trace_connecting.h"
+#include "trace/trace_linear.h"
 
 // The examples are the worked cases of each calculator; their outputs were worked out by hand,
 // so a test that starts from them also shows that the expected reports are not empty guesses.

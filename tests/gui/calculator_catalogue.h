@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calculator.h"
+#include "frame/calculator.h"
 
 struct CalculatorUnderTest {
   const char* name;  // a short name for test output

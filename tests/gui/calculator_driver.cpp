@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "report.h"
+#include "frame/report.h"
 #include "resource.h"
 
 HWND OpenCalculator(const Polver& polver, int command, const CalculatorSpec& calculator) {

@@ -6,8 +6,8 @@
 #include <map>
 #include <string>
 
-#include "calculator.h"
 #include "driver.h"
+#include "frame/calculator.h"
 
 // Opens a calculator by its menu command and waits for its dialog.
 HWND OpenCalculator(const Polver& polver, int command, const CalculatorSpec& calculator);

@@ -8,11 +8,11 @@
 #include "calculator_driver.h"
 #include "number_text.h"
 #include "polver_fixture.h"
-#include "rail_connecting.h"
+#include "rail/rail_connecting.h"
 #include "resource.h"
-#include "trace_circular.h"
-#include "trace_connecting.h"
-#include "trace_linear.h"
+#include "trace/trace_circular.h"
+#include "trace/trace_connecting.h"
+#include "trace/trace_linear.h"
 
 namespace {
 

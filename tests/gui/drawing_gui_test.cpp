@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "calculator_driver.h"
-#include "drawing_scene.h"
+#include "drawing/drawing_scene.h"
 #include "file_helpers.h"
 #include "polver_fixture.h"
 #include "resource.h"

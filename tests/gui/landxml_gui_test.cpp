@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "alignment_report.h"
+#include "alignment/alignment_report.h"
 #include "calculator_driver.h"
 #include "file_helpers.h"
 #include "geometry.h"

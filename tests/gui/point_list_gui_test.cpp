@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "calculator_driver.h"
-#include "point_lines.h"
-#include "point_list.h"
+#include "point_lists/point_lines.h"
+#include "point_lists/point_list.h"
 #include "polver_fixture.h"
 #include "resource.h"
-#include "trace_circular.h"
-#include "trace_connecting.h"
-#include "trace_linear.h"
+#include "trace/trace_circular.h"
+#include "trace/trace_connecting.h"
+#include "trace/trace_linear.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include "calculator_driver.h"
 #include "polver_fixture.h"
-#include "rail_circular.h"
-#include "rail_connecting.h"
-#include "rail_linear.h"
+#include "rail/rail_circular.h"
+#include "rail/rail_connecting.h"
+#include "rail/rail_linear.h"
 #include "resource.h"
 
 namespace {

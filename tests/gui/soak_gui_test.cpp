@@ -16,8 +16,8 @@
 #include "calculator_catalogue.h"
 #include "calculator_driver.h"
 #include "checked_calculation.h"
+#include "frame/report.h"
 #include "polver_fixture.h"
-#include "report.h"
 
 namespace {
 

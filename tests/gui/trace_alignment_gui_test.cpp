@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "alignment_report.h"
+#include "alignment/alignment_report.h"
 #include "calculator_driver.h"
 #include "polver_fixture.h"
 #include "resource.h"

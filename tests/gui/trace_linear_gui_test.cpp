@@ -5,7 +5,7 @@
 #include "calculator_driver.h"
 #include "polver_fixture.h"
 #include "resource.h"
-#include "trace_linear.h"
+#include "trace/trace_linear.h"
 
 namespace {
 

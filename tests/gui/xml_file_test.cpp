@@ -1,7 +1,7 @@
 // The program's XML file reader and writer over the system's XmlLite, run in the test process:
 // any tree written reads back the same, and files that are not XML, or are built to exhaust the
 // reader, come back as a position to report rather than a crash.
-#include "xml_file.h"
+#include "files/xml_file.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

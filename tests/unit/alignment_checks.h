@@ -6,7 +6,7 @@
 
 #include <random>
 
-#include "alignment.h"
+#include "alignment/alignment.h"
 
 // The worked alignment's vertex lines (PK start 1000).
 inline const char* const kWorkedVertexLines =

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "alignment/alignment_heights.h"
+#include "alignment/alignment_report.h"
 #include "alignment_checks.h"
-#include "alignment_heights.h"
-#include "alignment_report.h"
 #include "report_lines.h"
 
 namespace {

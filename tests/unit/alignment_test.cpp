@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "alignment.h"
+#include "alignment/alignment.h"
+#include "alignment/alignment_report.h"
 #include "alignment_checks.h"
-#include "alignment_report.h"
+#include "frame/remembered_inputs.h"
+#include "frame/report.h"
 #include "geometry.h"
-#include "remembered_inputs.h"
-#include "report.h"
 #include "report_lines.h"
 #include "spiral.h"
-#include "trace_connecting.h"
+#include "trace/trace_connecting.h"
 
 namespace {
 

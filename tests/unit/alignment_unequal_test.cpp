@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "alignment.h"
+#include "alignment/alignment.h"
+#include "alignment/alignment_report.h"
 #include "alignment_checks.h"
-#include "alignment_report.h"
+#include "frame/report.h"
 #include "geometry.h"
-#include "report.h"
 #include "shortest_text.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "alignment_checks.h"
-#include "drawing_scene.h"
-#include "drawing_view.h"
-#include "label_places.h"
+#include "drawing/drawing_scene.h"
+#include "drawing/drawing_view.h"
+#include "drawing/label_places.h"
 
 namespace {
 

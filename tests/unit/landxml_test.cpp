@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "alignment_report.h"
+#include "alignment/alignment_report.h"
+#include "alignment/profile.h"
 #include "geometry.h"
-#include "landxml.h"
+#include "landxml/landxml.h"
 #include "number_text.h"
-#include "point_lines.h"
-#include "profile.h"
+#include "point_lists/point_lines.h"
 #include "shortest_text.h"
 #include "xml_text.h"
 

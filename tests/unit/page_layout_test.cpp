@@ -1,7 +1,7 @@
 // Page layout for printing: whatever the text and the page size, every character reaches paper
 // exactly once and in order, no printed line is wider than the page, and the pages are full but
 // for the last.
-#include "page_layout.h"
+#include "page/page_layout.h"
 
 #include <gtest/gtest.h>
 

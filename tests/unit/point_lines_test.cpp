@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "number_text.h"
-#include "point_lines.h"
+#include "point_lists/point_lines.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "point_lines.h"
-#include "point_list.h"
-#include "remembered_inputs.h"
+#include "frame/remembered_inputs.h"
+#include "point_lists/point_lines.h"
+#include "point_lists/point_list.h"
 #include "report_lines.h"
-#include "trace_circular.h"
-#include "trace_connecting.h"
-#include "trace_linear.h"
+#include "trace/trace_circular.h"
+#include "trace/trace_connecting.h"
+#include "trace/trace_linear.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "alignment/profile.h"
 #include "geometry.h"
-#include "profile.h"
 
 namespace {
 

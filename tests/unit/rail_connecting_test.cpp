@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "rail_connecting.h"
-#include "report.h"
+#include "frame/report.h"
+#include "rail/rail_connecting.h"
 #include "report_lines.h"
 #include "resource.h"
 

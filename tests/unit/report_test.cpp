@@ -4,15 +4,15 @@
 
 #include <string>
 
-#include "rail_circular.h"
-#include "rail_connecting.h"
-#include "rail_linear.h"
-#include "report.h"
+#include "frame/report.h"
+#include "rail/rail_circular.h"
+#include "rail/rail_connecting.h"
+#include "rail/rail_linear.h"
 #include "report_lines.h"
 #include "resource.h"
-#include "trace_circular.h"
-#include "trace_connecting.h"
-#include "trace_linear.h"
+#include "trace/trace_circular.h"
+#include "trace/trace_connecting.h"
+#include "trace/trace_linear.h"
 
 namespace {
 

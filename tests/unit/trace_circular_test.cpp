@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "report.h"
+#include "frame/report.h"
 #include "report_lines.h"
 #include "resource.h"
-#include "trace_circular.h"
+#include "trace/trace_circular.h"
 
 namespace {
 

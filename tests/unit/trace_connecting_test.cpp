@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "frame/report.h"
 #include "number_text.h"
-#include "rail_connecting.h"
-#include "report.h"
+#include "rail/rail_connecting.h"
 #include "report_lines.h"
 #include "resource.h"
 #include "spiral.h"
-#include "trace_connecting.h"
+#include "trace/trace_connecting.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "report.h"
+#include "frame/report.h"
 #include "report_lines.h"
 #include "resource.h"
-#include "trace_linear.h"
+#include "trace/trace_linear.h"
 
 namespace {
 

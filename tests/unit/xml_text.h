@@ -7,7 +7,7 @@
 #include <cctype>
 #include <string>
 
-#include "xml_tree.h"
+#include "landxml/xml_tree.h"
 
 namespace xml_text {
 

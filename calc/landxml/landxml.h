@@ -1,0 +1,47 @@
+// LandXML, the design programs' exchange format: taking one of a file's alignments over into
+// Trace Alignment's texts (PK start, vertex lines, profile lines), and writing an alignment out.
+// The file itself is read and written by the platform's XML reader and writer as an XmlNode tree.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "alignment/alignment_report.h"
+#include "landxml/xml_tree.h"
+
+// What keeps a whole file from being imported, as the message box says it ("This file holds no
+// alignment.", the feet message), or "" when it holds alignments in metres.
+std::string LandXmlFileProblem(const XmlNode& root);
+
+// "This file cannot be read as LandXML: line <n>, column <m>."
+std::string MalformedLandXmlMessage(int line, int column);
+
+// Every <Alignment> of the file in file order, wherever it stands, and the name it is listed
+// under: its name attribute without surrounding blanks, "(no name)" without one.
+std::vector<const XmlNode*> LandXmlAlignments(const XmlNode& root);
+std::string LandXmlAlignmentName(const XmlNode& alignment);
+
+// One alignment taken over: the dialog's texts (PK start, the vertex lines V0, V1, ... in the
+// order the "X before Y" setting reads them, the profile lines; lines joined by CR LF; an empty
+// profile without one), or the refusal "Alignment <name> cannot be taken over: <reason>." with
+// the texts left empty. Besides the reasons of the file format's own rules, a plan whose vertices
+// would not run through the file's element ends within 1 mm is refused as "its elements at <PK>
+// do not read as straight, spiral, curve, spiral, straight", and a profile that CALC would not
+// read as "its profile at <PK> does not read as grades and vertical curves". An unsymmetrical
+// vertical curve's <PK> is where it starts (its station less lengthIn).
+struct LandXmlTakeOver {
+  std::string refusal;  // empty when taken over
+  AlignmentTexts texts;
+};
+LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY);
+
+// The LandXML 1.2 document of the alignment in the dialog's texts, named after the file; date
+// and time as the root's attributes ("2026-12-07", "23:05:00"). Root <LandXML>, then <Units>,
+// <Application> and <Alignments> holding the one <Alignment>, as the schema nests it. A problem:
+// the first problem line that CALC would report, and no document.
+struct LandXmlExport {
+  std::string problem;
+  XmlNode root;  // the root's "xmlns" attribute is the namespace of every element
+};
+LandXmlExport ExportAlignment(const AlignmentTexts& texts, const std::string& name,
+                              const std::string& date, const std::string& time);
