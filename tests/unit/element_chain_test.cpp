@@ -235,4 +235,84 @@ TEST(ElementChain, SpiralLiesOnTheExactClothoid) {
   }
   EXPECT_LT(worst, 1e-8);
 }
+
+// A chain of random elements joined end to end. Radii of at least 300 and lengths of at most 100
+// keep the whole turn below 3 rad: no part comes back near another.
+std::string RandomChainText(std::mt19937& random) {
+  std::uniform_real_distribution<double> unit(0, 1);
+  auto radius = [&] { return (unit(random) < 0.5 ? -1 : 1) * (300 + 1700 * unit(random)); };
+  std::string text = "straight " + Number(20 + 130 * unit(random)) + " " +
+                     Number(1e4 * unit(random)) + " " + Number(1e4 * unit(random)) + " " +
+                     Number(360 * unit(random)) + "\n";
+  for (int i = 0; i < 8; ++i) {
+    const double L = 20 + 80 * unit(random), kind = unit(random);
+    if (kind < 0.2) {
+      text += "straight " + Number(L) + "\n";
+    } else if (kind < 0.5) {
+      text += "curve " + Number(L) + " " + Number(radius()) + "\n";
+    } else {
+      const double R1 = unit(random) < 0.3 ? 0 : radius(), R2 = unit(random) < 0.3 ? 0 : radius();
+      if (R1 != R2) text += "spiral " + Number(L) + " " + Number(R1) + " " + Number(R2) + "\n";
+    }
+  }
+  return text;
+}
+
+TEST(ElementChain, ProjectingASetOutPointGivesItsChainageAndOffset) {
+  std::mt19937 random(7);
+  std::uniform_real_distribution<double> unit(0, 1);
+  for (int trial = 0; trial < 100; ++trial) {
+    const std::string text = RandomChainText(random);
+    const ElementChain chain = ReadChecked(text);
+    SCOPED_TRACE(text);
+    for (int point = 0; point < 20; ++point) {
+      const int element = static_cast<int>(unit(random) * chain.elements.size() * 0.9999);
+      const ChainElement& e = chain.elements[static_cast<size_t>(element)];
+      // Clear of the element's ends, where two elements share the point.
+      const double PK = e.PKstart + e.L * (0.02 + 0.96 * unit(random)), d = 6 * unit(random) - 3;
+      const ChainStation s = ProjectOntoChain(chain, SetOutOnChainElement(chain, element, PK, d));
+      ASSERT_TRUE(s.found);
+      EXPECT_NEAR(s.PK, PK, 1e-6);
+      EXPECT_NEAR(s.d, d, 1e-6);
+    }
+  }
+}
+
+// The worked vertex alignment's first curves typed again as elements: straight, spiral from a
+// straight, curve, spiral to a straight, straight ... The vertex form's series are exact enough
+// for R 600 and L 120.
+TEST(ElementChain, VertexAlignmentTypedAsElements) {
+  const std::vector<AlignmentVertex> vertices = {{"V0", {500, 200}, 0, 0},
+                                                 {"V1", {900, 1200}, 600, 120},
+                                                 {"V2", {700, 2200}, 600, 120},
+                                                 {"V3", {1600, 4000}, 0, 0}};
+  std::vector<std::string> problems;
+  const Alignment a = BuildAlignment(vertices, 1000, problems);
+  ASSERT_TRUE(problems.empty());
+  const double toDegrees = 180 / std::acos(-1.0);
+  std::string text = "straight " + Number(a.straights[0]) + " 500 200 " +
+                     Number(DirAngle(a.directions[0].Y, a.directions[0].X) * toDegrees) + "\n";
+  std::vector<PlanePoint> mainPoints = {vertices[0].at};
+  std::vector<double> mainPKs = {1000};
+  for (size_t v = 1; v + 1 < vertices.size(); ++v) {
+    const VertexCurve& c = a.curves[v];
+    const std::string R = Number(c.s * c.R), L = Number(c.L);
+    text += "spiral " + L + " 0 " + R + "\ncurve " + Number(c.K0) + " " + R + "\nspiral " + L +
+            " " + R + " 0\nstraight " + Number(a.straights[v]) + "\n";
+    mainPoints.insert(mainPoints.end(), {c.NSK, c.NKK, c.KKK, c.KSK});
+    mainPKs.insert(mainPKs.end(), {c.PK_NSK, c.PK_NKK, c.PK_KKK, c.PK_KSK});
+  }
+  const ElementChainReading reading = ReadElementChain(text, 1000, false);
+  ASSERT_TRUE(reading.problems.empty());
+  const std::vector<ChainElement>& elements = reading.chain.elements;
+  ASSERT_EQ(elements.size(), mainPoints.size());
+  for (size_t i = 0; i < elements.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_NEAR(elements[i].start.Y, mainPoints[i].Y, 1e-6);
+    EXPECT_NEAR(elements[i].start.X, mainPoints[i].X, 1e-6);
+    EXPECT_NEAR(elements[i].PKstart, mainPKs[i], 1e-6);
+  }
+  EXPECT_NEAR(elements.back().end.Y, vertices.back().at.Y, 1e-6);
+  EXPECT_NEAR(elements.back().end.X, vertices.back().at.X, 1e-6);
+}
 }  // namespace
