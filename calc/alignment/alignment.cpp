@@ -2,6 +2,7 @@
 // to the left by the side sign s, as Trace Connecting does for its single spiral.
 #include "alignment/alignment.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "frame/report.h"
@@ -220,7 +221,36 @@ PlanePoint SpiralPoint(PlanePoint origin, PlanePoint u, double side, double l, d
 
 }  // namespace
 
+bool IsElementForm(const Alignment& alignment) {
+  return !alignment.chain.elements.empty();
+}
+
+Alignment AlignmentFromChain(ElementChain chain) {
+  Alignment a;
+  for (const ChainElement& e : chain.elements) {
+    const ElementKind kind = e.kind == ChainKind::Straight ? StraightElement
+                             : e.kind == ChainKind::Curve  ? ArcElement
+                                                           : EntrySpiralElement;
+    a.elements.push_back({kind, -1, e.PKstart, e.PKstart + e.L});
+  }
+  if (!a.elements.empty()) {
+    a.PKstart = a.elements.front().PKstart;
+    a.PKend = a.elements.back().PKend;
+  }
+  a.chain = std::move(chain);
+  return a;
+}
+
+namespace {
+
+AlignmentStation FromChain(const ChainStation& s) {
+  return {s.found, s.PK, s.d, s.element};
+}
+
+}  // namespace
+
 AlignmentStation ProjectOntoElement(const Alignment& a, int element, PlanePoint P) {
+  if (IsElementForm(a)) return FromChain(ProjectOntoChainElement(a.chain, element, P));
   const AlignmentElement& e = a.elements[static_cast<size_t>(element)];
   const size_t v = static_cast<size_t>(e.vertex);
   AlignmentStation none = {false, 0, 0, element};
@@ -259,6 +289,7 @@ AlignmentStation ProjectOntoElement(const Alignment& a, int element, PlanePoint 
 }
 
 AlignmentStation ProjectOntoAlignment(const Alignment& a, PlanePoint P) {
+  if (IsElementForm(a)) return FromChain(ProjectOntoChain(a.chain, P));
   AlignmentStation best = {false, 0, 0, -1};
   for (size_t i = 0; i < a.elements.size(); ++i) {
     const AlignmentStation s = ProjectOntoElement(a, static_cast<int>(i), P);
@@ -268,6 +299,7 @@ AlignmentStation ProjectOntoAlignment(const Alignment& a, PlanePoint P) {
 }
 
 PlanePoint SetOutOnElement(const Alignment& a, int element, double PK, double d) {
+  if (IsElementForm(a)) return SetOutOnChainElement(a.chain, element, PK, d);
   const AlignmentElement& e = a.elements[static_cast<size_t>(element)];
   const size_t v = static_cast<size_t>(e.vertex);
   const VertexCurve& c = a.curves[v];
@@ -289,6 +321,7 @@ PlanePoint SetOutOnElement(const Alignment& a, int element, double PK, double d)
 }
 
 int ElementAtChainage(const Alignment& a, double PK) {
+  if (IsElementForm(a)) return ChainElementAtChainage(a.chain, PK);
   if (!(PK >= a.PKstart - kEndTolerance && PK <= a.PKend + kEndTolerance)) return -1;
   for (size_t i = 0; i < a.elements.size(); ++i) {
     if (PK <= a.elements[i].PKend) return static_cast<int>(i);
@@ -297,6 +330,7 @@ int ElementAtChainage(const Alignment& a, double PK) {
 }
 
 std::string ElementName(const Alignment& a, int element) {
+  if (IsElementForm(a)) return ChainElementName(a.chain, element);
   const AlignmentElement& e = a.elements[static_cast<size_t>(element)];
   const size_t v = static_cast<size_t>(e.vertex);
   switch (e.kind) {
@@ -306,4 +340,10 @@ std::string ElementName(const Alignment& a, int element) {
     case ExitSpiralElement: return a.vertices[v].name + " exit spiral";
   }
   return "";
+}
+
+double ChainageOnElement(const Alignment& a, int element, double PK) {
+  if (!IsElementForm(a)) return std::min(std::max(PK, a.PKstart), a.PKend);
+  const AlignmentElement& e = a.elements[static_cast<size_t>(element)];
+  return std::min(std::max(PK, e.PKstart), e.PKend);
 }

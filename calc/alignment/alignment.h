@@ -22,10 +22,8 @@
 #include <string>
 #include <vector>
 
-struct PlanePoint {
-  double Y;
-  double X;
-};
+#include "alignment/element_chain.h"
+#include "alignment/plane_point.h"
 
 // A vertex's L2 when its line gives none: the exit spiral is as long as the entry one.
 constexpr double kExitSameAsEntry = std::numeric_limits<double>::quiet_NaN();
@@ -48,7 +46,9 @@ struct VertexCurve {
 
 enum ElementKind { StraightElement, EntrySpiralElement, ArcElement, ExitSpiralElement };
 
-// One piece of the track in chainage order. A spiral of length 0 is no element.
+// One piece of the track in chainage order. A spiral of length 0 is no element. In the element
+// form a straight, a curve and a spiral are StraightElement, ArcElement and EntrySpiralElement,
+// with vertex -1.
 struct AlignmentElement {
   ElementKind kind;
   int vertex;  // a straight: its leg (from vertex i to i + 1); otherwise the inner vertex
@@ -62,7 +62,16 @@ struct Alignment {
   std::vector<VertexCurve> curves;     // one per vertex
   std::vector<AlignmentElement> elements;
   double PKstart = 0, PKend = 0;
+  ElementChain chain;  // the element form's elements; empty in the vertex form
 };
+
+// True when the alignment was typed as a chain of elements rather than vertices.
+bool IsElementForm(const Alignment& alignment);
+
+// The alignment of a chain of elements, read without problems: no vertices, one
+// AlignmentElement per element, PK start at the first element's start and the end at the last
+// one's end.
+Alignment AlignmentFromChain(ElementChain chain);
 
 // Builds the alignment from two or more vertices. The problems, one report line each (the
 // first kind found only, in vertex order): neighbouring vertices at one place, R not above 0 or
@@ -71,10 +80,6 @@ struct Alignment {
 // 0). With problems the alignment is not usable.
 Alignment BuildAlignment(const std::vector<AlignmentVertex>& vertices, double PKstart,
                          std::vector<std::string>& problems);
-
-// How far beyond an element's ends a foot point, or beyond the alignment's ends a chainage, still
-// counts as that end.
-constexpr double kEndTolerance = 1e-6;
 
 // The chainage and offset of P on one element, when P projects onto it: its foot lies on the
 // element or within kEndTolerance beyond either end.
@@ -94,8 +99,14 @@ AlignmentStation ProjectOntoAlignment(const Alignment& alignment, PlanePoint P);
 PlanePoint SetOutOnElement(const Alignment& alignment, int element, double PK, double d);
 
 // The element whose chainage range holds PK (at a main point the earlier one), or -1 when PK
-// lies more than kEndTolerance before PK start or after the end, or is not a number.
+// lies more than kEndTolerance before PK start or after the end, or is not a number. In the
+// element form, whose chainages may jump at a station equation: the first element in line order
+// whose range, widened by kEndTolerance, holds PK.
 int ElementAtChainage(const Alignment& alignment, double PK);
 
-// "straight V0-V1", "V1 entry spiral", "V1 curve", "V1 exit spiral".
+// "straight V0-V1", "V1 entry spiral", "V1 curve", "V1 exit spiral"; in the element form "3 curve".
 std::string ElementName(const Alignment& alignment, int element);
+
+// PK brought inside the chainage range of the element that ElementAtChainage gave for it: a
+// chainage a hair outside is set out at the end it belongs to.
+double ChainageOnElement(const Alignment& alignment, int element, double PK);

@@ -72,6 +72,45 @@ void AddCurveTable(std::string& block, const Alignment& a) {
   AddLine(block, "");
 }
 
+// A radius column: "-" for a straight's infinite radius.
+std::string RadiusColumn(double R) {
+  return R == 0 ? "-" : LengthText(R);
+}
+
+// The element form's CALC: one row per element where it starts, the End row, the profile table
+// when there is a profile, then the length and the number of elements.
+void AddElementTable(std::string& block, const Alignment& a, const Profile& profile,
+                     bool xBeforeY) {
+  const bool heights = !profile.vpis.empty();
+  AddLine(block, "Element\tPK\t" + CoordinateHeader(xBeforeY) + "\tDirection\tR start\tR end\tL" +
+                     (heights ? "\tH" : ""));
+  const auto row = [&](const std::string& name, double PK, PlanePoint P, double direction,
+                       const std::string& rest) {
+    AddLine(block, name + kTab + LengthText(PK) + kTab + CoordinateColumns(P, xBeforeY) + kTab +
+                       AngleText(direction) + kTab + rest +
+                       (heights ? DesignHeightColumn(profile, PK) : ""));
+  };
+  const std::vector<ChainElement>& elements = a.chain.elements;
+  double length = 0;
+  for (size_t i = 0; i < elements.size(); ++i) {
+    const ChainElement& e = elements[i];
+    const bool straight = e.kind == ChainKind::Straight;
+    row(ElementName(a, static_cast<int>(i)), e.PKstart, e.start, e.direction,
+        (straight ? "-" : RadiusColumn(e.Rstart)) + kTab + (straight ? "-" : RadiusColumn(e.Rend)) +
+            kTab + LengthText(e.L));
+    length += e.L;
+  }
+  const ChainElement& last = elements.back();
+  row("End", last.PKstart + last.L, last.end, last.endDirection, "-\t-\t-");
+  AddLine(block, "");
+  if (heights) {
+    block += ProfileTable(profile);
+    AddLine(block, "");
+  }
+  AddLine(block, "Length=" + LengthText(length) +
+                     "   Elements=" + Trim(NumToText(static_cast<double>(elements.size()))));
+}
+
 }  // namespace
 
 std::string AlignmentCalcBlock(const AlignmentTexts& texts) {
@@ -82,12 +121,16 @@ std::string AlignmentCalcBlock(const AlignmentTexts& texts) {
     return block;
   }
   const Alignment& a = reading.alignment;
+  const Profile& profile = reading.profile.profile;
+  const bool heights = !profile.vpis.empty();
+  if (IsElementForm(a)) {
+    AddElementTable(block, a, profile, texts.xBeforeY);
+    return block;
+  }
   const size_t n = a.vertices.size();
 
   AddCurveTable(block, a);
 
-  const Profile& profile = reading.profile.profile;
-  const bool heights = !profile.vpis.empty();
   AddLine(block, "Point\tPK\t" + CoordinateHeader(texts.xBeforeY) + (heights ? "\tH" : ""));
   const auto row = [&](const std::string& name, double PK, PlanePoint P) {
     AddLine(block, name + kTab + LengthText(PK) + kTab + CoordinateColumns(P, texts.xBeforeY) +
@@ -178,7 +221,7 @@ std::string AlignmentPointList(PointListAction action, const AlignmentTexts& tex
       const bool inProfile = heights && DesignHeight(profile, point.first, design);
       if (element >= 0) {
         // A chainage a hair outside the alignment is set out at its end.
-        const double PK = std::min(std::max(point.first, a.PKstart), a.PKend);
+        const double PK = ChainageOnElement(a, element, point.first);
         const PlanePoint P = SetOutOnElement(a, element, PK, point.second);
         row += CoordinateColumns(P, texts.xBeforeY) + kTab;
         if (heights) row += (inProfile ? LengthText(design) : "-") + kTab;

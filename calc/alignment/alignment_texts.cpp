@@ -1,6 +1,8 @@
 // Trace Alignment, reading the dialog's texts.
 #include "alignment/alignment_texts.h"
 
+#include <utility>
+
 #include "number_text.h"
 #include "point_lists/point_lines.h"
 
@@ -19,6 +21,17 @@ void RememberAlignmentTexts(const AlignmentTexts& texts, RememberedInputs& input
 AlignmentReading ReadAlignment(const AlignmentTexts& texts) {
   AlignmentReading reading;
   reading.profile = ReadProfile(texts.profile);
+  if (IsElementText(texts.vertices)) {
+    ElementChainReading chain =
+        ReadElementChain(texts.vertices, TextToNum(texts.PKstart), texts.xBeforeY);
+    reading.echo = std::move(chain.echo);
+    reading.problems = std::move(chain.problems);
+    if (reading.problems.empty()) {
+      reading.alignment = AlignmentFromChain(std::move(chain.chain));
+      reading.problems = reading.profile.problems;
+    }
+    return reading;
+  }
   std::vector<AlignmentVertex> vertices;
   std::vector<bool> hasCurve;
   for (const std::string& line : NonBlankLines(texts.vertices)) {

@@ -35,9 +35,10 @@ struct AlignmentReading {
   ProfileReading profile;  // blank text: no VPIs
 };
 
-// Vertex lines: "name Y X [R L [L2]]" (X Y with xBeforeY) by the point-list field rules; R and L
-// on every vertex but the two ends, L2 (the exit spiral) when the sixth field is a number, else
-// L2 = L. The problems of reading come first (lines not read, then inner vertices without R and
-// L), then those of building the alignment, then, only when the vertices have none, the
+// Element lines (see element_chain.h) when the text's first field is straight, curve or spiral;
+// otherwise vertex lines: "name Y X [R L [L2]]" (X Y with xBeforeY) by the point-list field rules;
+// R and L on every vertex but the two ends, L2 (the exit spiral) when the sixth field is a number,
+// else L2 = L. The problems of reading come first (lines not read, then inner vertices without R
+// and L), then those of building the alignment, then, only when the vertices have none, the
 // profile's.
 AlignmentReading ReadAlignment(const AlignmentTexts& texts);

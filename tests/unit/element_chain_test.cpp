@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "alignment.h"
-#include "element_chain.h"
+#include "alignment/alignment.h"
+#include "alignment/element_chain.h"
 #include "geometry.h"
 
 namespace {

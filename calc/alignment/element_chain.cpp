@@ -2,13 +2,13 @@
 // is cut into pieces over which its direction turns by at most kPiecePhase, and a point on it is
 // the point where its piece starts plus an 8-point Gauss-Legendre integral of the tangent from
 // there: exact to about 1e-12 of the piece length, and no point costs more than one piece.
-#include "element_chain.h"
+#include "alignment/element_chain.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "geometry.h"
-#include "point_lines.h"
+#include "point_lists/point_lines.h"
 
 namespace {
 

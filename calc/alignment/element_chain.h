@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "alignment.h"
+#include "alignment/plane_point.h"
 
 enum class ChainKind { Straight, Curve, Spiral };
 
