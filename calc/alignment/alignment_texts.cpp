@@ -6,7 +6,7 @@
 
 AlignmentTexts OpeningAlignmentTexts(const RememberedInputs& inputs) {
   return {NumToText(inputs.Number[AlignmentStartPK]), inputs.Name[AlignmentVertices],
-          inputs.XBeforeY, inputs.Name[AlignmentProfile]};
+          inputs.XBeforeY, inputs.Name[AlignmentProfile], inputs.Name[AlignmentCant]};
 }
 
 void RememberAlignmentTexts(const AlignmentTexts& texts, RememberedInputs& inputs) {
@@ -14,11 +14,13 @@ void RememberAlignmentTexts(const AlignmentTexts& texts, RememberedInputs& input
   inputs.Name[AlignmentVertices] = texts.vertices;
   inputs.XBeforeY = texts.xBeforeY;
   inputs.Name[AlignmentProfile] = texts.profile;
+  inputs.Name[AlignmentCant] = texts.cant;
 }
 
 AlignmentReading ReadAlignment(const AlignmentTexts& texts) {
   AlignmentReading reading;
   reading.profile = ReadProfile(texts.profile);
+  reading.cant = ReadCant(texts.cant);
   std::vector<AlignmentVertex> vertices;
   std::vector<bool> hasCurve;
   for (const std::string& line : NonBlankLines(texts.vertices)) {
@@ -48,5 +50,6 @@ AlignmentReading ReadAlignment(const AlignmentTexts& texts) {
   if (!reading.problems.empty()) return reading;
   reading.alignment = BuildAlignment(vertices, TextToNum(texts.PKstart), reading.problems);
   if (reading.problems.empty()) reading.problems = reading.profile.problems;
+  if (reading.problems.empty()) reading.problems = reading.cant.problems;
   return reading;
 }
