@@ -420,7 +420,7 @@ std::string ProfileLines(const XmlNode& alignment, std::string& lines) {
 // The alignment's <Cant> as cant lines, one per <CantStation> in file order: "station C" with C
 // its appliedCant (in millimetres as written), negative for a curve to the left
 // (curvature="ccw"); or the refusal of a station that does not ramp straight or does not read.
-// gauge, rotationPoint, speeds and the other attributes play no part.
+// gauge, rotationPoint, speeds and the other attributes are not used.
 std::string CantLines(const XmlNode& alignment, std::string& lines) {
   const XmlNode* cant = alignment.Child("Cant");
   if (!cant) return "";

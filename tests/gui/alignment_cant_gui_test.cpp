@@ -37,17 +37,10 @@ TEST_F(PolverTest, AlignmentCantListsAndRememberedCant) {
   const AlignmentTexts texts = {"1000", kWorkedVertices, false, kWorkedProfile, kWorkedCant};
   const std::string list = PressOverSelection(polver, dialog, IDC_LIST_PK_D, 0, kPointLines.size());
   EXPECT_EQ(AlignmentListBlock(texts, kPointLines), list);
-  EXPECT_NE(std::string::npos,
-            list.find("\r\nP4\t880.0000\t1000.0000\t-\t1883.1334\t55.9213\t157.3755\t-\t"
-                      "-60.0\t-32.4\t-27.6\tV1 entry spiral\r\n"))
-      << list;
 
   const std::string cant = PressOverSelection(polver, dialog, IDC_LIST_CANT, kPointLines.size(),
                                               kPointLines.size() + kCantLines.size());
   EXPECT_EQ(AlignmentCantBlock(texts, kCantLines), cant);
-  EXPECT_NE(std::string::npos, cant.find("\r\nLargest dCant=-5.0 at PK 1956.0000   "
-                                         "Largest twist=-0.92 at PK 1950.0000\r\n"))
-      << cant;
 
   PressButton(dialog, IDCANCEL);
   ASSERT_TRUE(WaitForWindowGone(Pid(), "#32770", kAlignmentCaption));
