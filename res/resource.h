@@ -131,12 +131,13 @@
 #define IDC_SET_OUT          1202
 #define IDC_X_BEFORE_Y       1203
 #define IDC_GROUP_POINT_LIST 1204
-/* Trace Alignment: heights, LandXML and the drawing */
+/* Trace Alignment: heights, LandXML, the drawing and the cant */
 #define IDC_LIST_H           1205
 #define IDC_IMPORT_LANDXML   1206
 #define IDC_EXPORT_LANDXML   1207
 #define IDC_DRAWING          1208
-#define IDC_GROUP_LANDXML    1209
+#define IDC_LIST_CANT        1209
+#define IDC_GROUP_LANDXML    1210
 /* Trace Alignment: PK start and the vertex lines */
 #define IDC_LABEL_PK_START   1211
 #define IDC_PK_START         1212
@@ -144,6 +145,8 @@
 #define IDC_VERTICES         1214
 #define IDC_LABEL_PROFILE    1215
 #define IDC_PROFILE          1216
+#define IDC_LABEL_CANT       1217
+#define IDC_CANT             1218
 /* Import LandXML: the alignments of the file */
 #define IDC_ALIGNMENT_LIST   1221
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "alignment/alignment_cant.h"
 #include "alignment/alignment_heights.h"
 #include "alignment/alignment_report.h"
 #include "alignment_dialog/alignment_fields.h"
@@ -25,6 +26,7 @@ void OpenAlignment(HWND dialog) {
   SetText(GetDlgItem(dialog, IDC_PK_START), texts.PKstart);
   SetText(GetDlgItem(dialog, IDC_VERTICES), texts.vertices);
   SetText(GetDlgItem(dialog, IDC_PROFILE), texts.profile);
+  SetText(GetDlgItem(dialog, IDC_CANT), texts.cant);
   CheckDlgButton(dialog, IDC_X_BEFORE_Y, texts.xBeforeY ? BST_CHECKED : BST_UNCHECKED);
   CenterWindow(dialog);
 }
@@ -61,21 +63,22 @@ void PointList(HWND dialog, bool setOut) {
   ReturnToCalc(dialog);
 }
 
-// "List H": the selected chainage-and-height lines against the profile.
-void ListHeights(HWND dialog) {
+// "List H" or "List cant": the selected lines of a chainage and a measured value against the
+// profile or the cant.
+void ListAlongTrack(HWND dialog, std::string (*block)(const AlignmentTexts&, const std::string&)) {
   const AlignmentTexts texts = ReadAlignmentFields(dialog);
   std::string selection;
   if (SelectedLines(dialog, selection)) {
     WaitCursor wait;
-    AppendText(App().Editor, AlignmentHeightsBlock(texts, selection));
+    AppendText(App().Editor, block(texts, selection));
   }
   ReturnToCalc(dialog);
 }
 
 }  // namespace
 
-// Enter in the vertex and profile lines makes a new line (ES_WANTRETURN); elsewhere it is CALC
-// (IDOK). Escape, Close and the window's close box end the dialog; a multi-line field answers
+// Enter in the vertex, profile and cant lines makes a new line (ES_WANTRETURN); elsewhere it is
+// CALC (IDOK). Escape, Close and the window's close box end the dialog; a multi-line field answers
 // Escape with WM_CLOSE to its dialog.
 INT_PTR CALLBACK TraceAlignmentDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
@@ -87,7 +90,8 @@ INT_PTR CALLBACK TraceAlignmentDialog(HWND dialog, UINT message, WPARAM wParam, 
         case IDCANCEL: EndDialog(dialog, 0); break;
         case IDC_LIST_PK_D: PointList(dialog, false); break;
         case IDC_SET_OUT: PointList(dialog, true); break;
-        case IDC_LIST_H: ListHeights(dialog); break;
+        case IDC_LIST_H: ListAlongTrack(dialog, AlignmentHeightsBlock); break;
+        case IDC_LIST_CANT: ListAlongTrack(dialog, AlignmentCantBlock); break;
         case IDC_DRAWING: ShowAlignmentDrawing(dialog, ReadAlignmentFields(dialog)); break;
         case IDC_IMPORT_LANDXML: ImportLandXml(dialog); break;
         case IDC_EXPORT_LANDXML: ExportLandXml(dialog); break;

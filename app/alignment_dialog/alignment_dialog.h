@@ -1,4 +1,4 @@
-// The Trace Alignment dialog: PK start, the vertex and profile lines, CALC, the point-list,
+// The Trace Alignment dialog: PK start, the vertex, profile and cant lines, CALC, the point-list,
 // LandXML and drawing buttons.
 #pragma once
 

@@ -11,6 +11,7 @@ AlignmentTexts ReadAlignmentFields(HWND dialog) {
   texts.vertices = GetText(GetDlgItem(dialog, IDC_VERTICES));
   texts.xBeforeY = IsDlgButtonChecked(dialog, IDC_X_BEFORE_Y) == BST_CHECKED;
   texts.profile = GetText(GetDlgItem(dialog, IDC_PROFILE));
+  texts.cant = GetText(GetDlgItem(dialog, IDC_CANT));
   RememberAlignmentTexts(texts, Remembered());
   return texts;
 }

@@ -180,6 +180,7 @@ void ImportFile(HWND dialog) {
   SetText(GetDlgItem(dialog, IDC_PK_START), takeOver.texts.PKstart);
   SetText(GetDlgItem(dialog, IDC_VERTICES), takeOver.texts.vertices);
   SetText(GetDlgItem(dialog, IDC_PROFILE), takeOver.texts.profile);
+  SetText(GetDlgItem(dialog, IDC_CANT), takeOver.texts.cant);
   ReadAlignmentFields(dialog);
 }
 

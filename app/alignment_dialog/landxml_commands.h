@@ -5,8 +5,8 @@
 #include <windows.h>
 
 // "Import...": the Open dialog, the file read, a choice among several alignments, then PK start,
-// Vertices and Profile filled and remembered as if typed. Nothing goes into the document; Cancel
-// anywhere, an unreadable file or a refusal leaves the fields as they were.
+// Vertices, Profile and Cant filled and remembered as if typed. Nothing goes into the document;
+// Cancel anywhere, an unreadable file or a refusal leaves the fields as they were.
 void ImportLandXml(HWND dialog);
 
 // "Export...": the fields read as CALC reads them (a problem is shown and nothing is written),

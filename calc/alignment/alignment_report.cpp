@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "alignment/alignment_cant.h"
 #include "alignment/alignment_heights.h"
 #include "frame/report.h"
 #include "geometry.h"
@@ -25,7 +26,8 @@ void AddLine(std::string& block, const std::string& line) {
   block += kReportLineEnd;
 }
 
-// Title, empty line, PK start and the vertex lines as typed, the profile lines, empty line.
+// Title, empty line, PK start and the vertex lines as typed, the profile and cant lines, empty
+// line.
 std::string BlockHead(const std::string& title, const AlignmentTexts& texts,
                       const AlignmentReading& reading) {
   std::string block = kReportLineEnd;
@@ -34,6 +36,7 @@ std::string BlockHead(const std::string& title, const AlignmentTexts& texts,
   AddLine(block, "PKstart=" + texts.PKstart);
   for (const std::string& line : reading.echo) AddLine(block, line);
   block += ProfileEcho(reading.profile);
+  block += CantEcho(reading.cant);
   AddLine(block, "");
   return block;
 }
@@ -78,17 +81,20 @@ std::string RadiusColumn(double R) {
 }
 
 // The element form's CALC: one row per element where it starts, the End row, the profile table
-// when there is a profile, then the length and the number of elements.
+// when there is a profile, then the length and the number of elements. H and Cant as in the main
+// points table.
 void AddElementTable(std::string& block, const Alignment& a, const Profile& profile,
-                     bool xBeforeY) {
+                     const Cant& cant, bool xBeforeY) {
   const bool heights = !profile.vpis.empty();
+  const bool cants = !cant.points.empty();
   AddLine(block, "Element\tPK\t" + CoordinateHeader(xBeforeY) + "\tDirection\tR start\tR end\tL" +
-                     (heights ? "\tH" : ""));
+                     (heights ? "\tH" : "") + (cants ? kCantColumnHead : ""));
   const auto row = [&](const std::string& name, double PK, PlanePoint P, double direction,
                        const std::string& rest) {
     AddLine(block, name + kTab + LengthText(PK) + kTab + CoordinateColumns(P, xBeforeY) + kTab +
                        AngleText(direction) + kTab + rest +
-                       (heights ? DesignHeightColumn(profile, PK) : ""));
+                       (heights ? DesignHeightColumn(profile, PK) : "") +
+                       (cants ? DesignCantColumn(cant, PK) : ""));
   };
   const std::vector<ChainElement>& elements = a.chain.elements;
   double length = 0;
@@ -123,18 +129,22 @@ std::string AlignmentCalcBlock(const AlignmentTexts& texts) {
   const Alignment& a = reading.alignment;
   const Profile& profile = reading.profile.profile;
   const bool heights = !profile.vpis.empty();
+  const Cant& cant = reading.cant.cant;
+  const bool cants = !cant.points.empty();
   if (IsElementForm(a)) {
-    AddElementTable(block, a, profile, texts.xBeforeY);
+    AddElementTable(block, a, profile, cant, texts.xBeforeY);
     return block;
   }
   const size_t n = a.vertices.size();
 
   AddCurveTable(block, a);
 
-  AddLine(block, "Point\tPK\t" + CoordinateHeader(texts.xBeforeY) + (heights ? "\tH" : ""));
+  AddLine(block, "Point\tPK\t" + CoordinateHeader(texts.xBeforeY) + (heights ? "\tH" : "") +
+                     (cants ? kCantColumnHead : ""));
   const auto row = [&](const std::string& name, double PK, PlanePoint P) {
     AddLine(block, name + kTab + LengthText(PK) + kTab + CoordinateColumns(P, texts.xBeforeY) +
-                       (heights ? DesignHeightColumn(profile, PK) : ""));
+                       (heights ? DesignHeightColumn(profile, PK) : "") +
+                       (cants ? DesignCantColumn(cant, PK) : ""));
   };
   row(a.vertices[0].name, a.PKstart, a.vertices[0].at);
   for (size_t i = 1; i + 1 < n; ++i) {
@@ -158,6 +168,75 @@ std::string AlignmentCalcBlock(const AlignmentTexts& texts) {
 
 namespace {
 
+// What the rows of a point list need besides the point line.
+struct PointListContext {
+  const Alignment& a;
+  const Profile& profile;
+  bool heights;
+  const Cant& cant;
+  bool cants;
+  bool xBeforeY;
+};
+
+// A "List PK, d" row after the point's name, each column after a TAB; outside gets whether the
+// point lies off the alignment. The columns: the coordinates, [H], PK, d, [H design, dH], [Cant,
+// Cant design, dCant], the element, then the warnings of a chainage outside the profile or cant.
+std::string ListColumns(const PointListContext& c, const std::string& line, const PointLine& point,
+                        bool& outside) {
+  const PlanePoint P =
+      c.xBeforeY ? PlanePoint{point.second, point.first} : PlanePoint{point.first, point.second};
+  std::string row = kTab + CoordinateColumns(P, c.xBeforeY);
+  double H = 0;
+  const bool hasHeight = c.heights && ReadPointHeight(line, H);
+  if (c.heights) row += kTab + (hasHeight ? LengthText(H) : "-");
+  const MeasuredCant measured = c.cants ? ReadPointCant(line) : MeasuredCant();
+  const AlignmentStation station = ProjectOntoAlignment(c.a, P);
+  outside = !station.found;
+  if (outside) {
+    row += c.heights ? "\t-\t-\t-\t-" : "\t-\t-";
+    if (c.cants) row += CantListColumnsOffAlignment(measured);
+    return row + kTab + kPointOutsideAlignment;
+  }
+  row += kTab + LengthText(station.PK) + kTab + LengthText(station.d);
+  double design = 0;
+  const bool inProfile = c.heights && DesignHeight(c.profile, station.PK, design);
+  if (inProfile) {
+    row += kTab + LengthText(design) + kTab + (hasHeight ? LengthText(H - design) : "-");
+  } else if (c.heights) {
+    row += "\t-\t-";
+  }
+  if (c.cants) row += CantListColumns(c.cant, measured, station.PK);
+  row += kTab + ElementName(c.a, station.element);
+  if (c.heights && !inProfile) row += kTab + std::string(kChainageOutsideProfile);
+  if (c.cants) row += CantWarningColumn(c.cant, station.PK);
+  return row;
+}
+
+// A "Set out" row after the point's name: PK, d, the coordinates, [H], [Cant], the element, then
+// the warnings of a chainage outside the profile or cant.
+std::string SetOutColumns(const PointListContext& c, const PointLine& point, bool& outside) {
+  std::string row = kTab + LengthText(point.first) + kTab + LengthText(point.second);
+  const int element = ElementAtChainage(c.a, point.first);
+  outside = element < 0;
+  if (outside) {
+    row += c.heights ? "\t-\t-\t-" : "\t-\t-";
+    if (c.cants) row += "\t-";
+    return row + kTab + kChainageOutsideAlignment;
+  }
+  // A chainage a hair outside the alignment is set out at its end.
+  const double PK = ChainageOnElement(c.a, element, point.first);
+  const PlanePoint P = SetOutOnElement(c.a, element, PK, point.second);
+  row += kTab + CoordinateColumns(P, c.xBeforeY);
+  double design = 0;
+  const bool inProfile = c.heights && DesignHeight(c.profile, point.first, design);
+  if (c.heights) row += kTab + (inProfile ? LengthText(design) : "-");
+  if (c.cants) row += DesignCantColumn(c.cant, point.first);
+  row += kTab + ElementName(c.a, element);
+  if (c.heights && !inProfile) row += kTab + std::string(kChainageOutsideProfile);
+  if (c.cants) row += CantWarningColumn(c.cant, point.first);
+  return row;
+}
+
 // The table, "Not read" lines and summary of a point list against the alignment.
 std::string AlignmentPointList(PointListAction action, const AlignmentTexts& texts,
                                const std::string& selection) {
@@ -169,16 +248,20 @@ std::string AlignmentPointList(PointListAction action, const AlignmentTexts& tex
     AddProblems(block, reading);
     return block;
   }
-  const Alignment& a = reading.alignment;
   const Profile& profile = reading.profile.profile;
-  const bool heights = !profile.vpis.empty();
+  const Cant& cant = reading.cant.cant;
+  const PointListContext context = {reading.alignment,     profile,
+                                    !profile.vpis.empty(), cant,
+                                    !cant.points.empty(),  texts.xBeforeY};
   const std::string coordinates = CoordinateHeader(texts.xBeforeY);
-  if (heights) {
-    AddLine(block, list ? "Point\t" + coordinates + "\tH\tPK\td\tH design\tdH\tElement"
-                        : "Point\tPK\td\t" + coordinates + "\tH\tElement");
+  const std::string H = context.heights ? "\tH" : "";
+  if (list) {
+    AddLine(block, "Point\t" + coordinates + H + "\tPK\td" +
+                       (context.heights ? "\tH design\tdH" : "") +
+                       (context.cants ? kCantListColumnsHead : "") + "\tElement");
   } else {
-    AddLine(block, list ? "Point\t" + coordinates + "\tPK\td\tElement"
-                        : "Point\tPK\td\t" + coordinates + "\tElement");
+    AddLine(block, "Point\tPK\td\t" + coordinates + H + (context.cants ? kCantColumnHead : "") +
+                       "\tElement");
   }
 
   std::vector<std::string> notRead;
@@ -190,49 +273,11 @@ std::string AlignmentPointList(PointListAction action, const AlignmentTexts& tex
       continue;
     }
     ++points;
-    std::string row = point.name + kTab;
-    if (list) {
-      const PlanePoint P = texts.xBeforeY ? PlanePoint{point.second, point.first}
-                                          : PlanePoint{point.first, point.second};
-      row += CoordinateColumns(P, texts.xBeforeY) + kTab;
-      double H = 0;
-      const bool hasHeight = heights && ReadPointHeight(line, H);
-      if (heights) row += (hasHeight ? LengthText(H) : "-") + kTab;
-      const AlignmentStation station = ProjectOntoAlignment(a, P);
-      if (station.found) {
-        double design = 0;
-        const bool inProfile = heights && DesignHeight(profile, station.PK, design);
-        row += LengthText(station.PK) + kTab + LengthText(station.d) + kTab;
-        if (heights && inProfile) {
-          row += LengthText(design) + kTab + (hasHeight ? LengthText(H - design) : "-") + kTab;
-        } else if (heights) {
-          row += "-\t-\t";
-        }
-        row += ElementName(a, station.element);
-        if (heights && !inProfile) row += kTab + std::string(kChainageOutsideProfile);
-      } else {
-        row += std::string(heights ? "-\t-\t-\t-\t" : "-\t-\t") + kPointOutsideAlignment;
-        ++outside;
-      }
-    } else {
-      row += LengthText(point.first) + kTab + LengthText(point.second) + kTab;
-      const int element = ElementAtChainage(a, point.first);
-      double design = 0;
-      const bool inProfile = heights && DesignHeight(profile, point.first, design);
-      if (element >= 0) {
-        // A chainage a hair outside the alignment is set out at its end.
-        const double PK = ChainageOnElement(a, element, point.first);
-        const PlanePoint P = SetOutOnElement(a, element, PK, point.second);
-        row += CoordinateColumns(P, texts.xBeforeY) + kTab;
-        if (heights) row += (inProfile ? LengthText(design) : "-") + kTab;
-        row += ElementName(a, element);
-        if (heights && !inProfile) row += kTab + std::string(kChainageOutsideProfile);
-      } else {
-        row += std::string(heights ? "-\t-\t-\t" : "-\t-\t") + kChainageOutsideAlignment;
-        ++outside;
-      }
-    }
-    AddLine(block, row);
+    bool off = false;
+    const std::string columns =
+        list ? ListColumns(context, line, point, off) : SetOutColumns(context, point, off);
+    if (off) ++outside;
+    AddLine(block, point.name + columns);
   }
   block += PointListSummary(notRead, points, outside);
   return block;

@@ -8,7 +8,7 @@
 
 AlignmentTexts OpeningAlignmentTexts(const RememberedInputs& inputs) {
   return {NumToText(inputs.Number[AlignmentStartPK]), inputs.Name[AlignmentVertices],
-          inputs.XBeforeY, inputs.Name[AlignmentProfile]};
+          inputs.XBeforeY, inputs.Name[AlignmentProfile], inputs.Name[AlignmentCant]};
 }
 
 void RememberAlignmentTexts(const AlignmentTexts& texts, RememberedInputs& inputs) {
@@ -16,11 +16,13 @@ void RememberAlignmentTexts(const AlignmentTexts& texts, RememberedInputs& input
   inputs.Name[AlignmentVertices] = texts.vertices;
   inputs.XBeforeY = texts.xBeforeY;
   inputs.Name[AlignmentProfile] = texts.profile;
+  inputs.Name[AlignmentCant] = texts.cant;
 }
 
 AlignmentReading ReadAlignment(const AlignmentTexts& texts) {
   AlignmentReading reading;
   reading.profile = ReadProfile(texts.profile);
+  reading.cant = ReadCant(texts.cant);
   if (IsElementText(texts.vertices)) {
     ElementChainReading chain =
         ReadElementChain(texts.vertices, TextToNum(texts.PKstart), texts.xBeforeY);
@@ -29,6 +31,7 @@ AlignmentReading ReadAlignment(const AlignmentTexts& texts) {
     if (reading.problems.empty()) {
       reading.alignment = AlignmentFromChain(std::move(chain.chain));
       reading.problems = reading.profile.problems;
+      if (reading.problems.empty()) reading.problems = reading.cant.problems;
     }
     return reading;
   }
@@ -61,5 +64,6 @@ AlignmentReading ReadAlignment(const AlignmentTexts& texts) {
   if (!reading.problems.empty()) return reading;
   reading.alignment = BuildAlignment(vertices, TextToNum(texts.PKstart), reading.problems);
   if (reading.problems.empty()) reading.problems = reading.profile.problems;
+  if (reading.problems.empty()) reading.problems = reading.cant.problems;
   return reading;
 }

@@ -23,9 +23,16 @@ enum RememberedNumber {
 };
 // clang-format on
 
-// One remembered text per point-name field, and Trace Alignment's vertex and profile lines as
-// typed.
-enum RememberedName { PzName, RpName, AlignmentVertices, AlignmentProfile, RememberedNameCount };
+// One remembered text per point-name field, and Trace Alignment's vertex, profile and cant lines
+// as typed.
+enum RememberedName {
+  PzName,
+  RpName,
+  AlignmentVertices,
+  AlignmentProfile,
+  AlignmentCant,
+  RememberedNameCount
+};
 
 struct RememberedInputs {
   double Number[RememberedNumberCount];

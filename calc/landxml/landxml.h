@@ -22,13 +22,15 @@ std::vector<const XmlNode*> LandXmlAlignments(const XmlNode& root);
 std::string LandXmlAlignmentName(const XmlNode& alignment);
 
 // One alignment taken over: the dialog's texts (PK start, the vertex lines V0, V1, ... in the
-// order the "X before Y" setting reads them, the profile lines; lines joined by CR LF; an empty
-// profile without one), or the refusal "Alignment <name> cannot be taken over: <reason>." with
+// order the "X before Y" setting reads them, the profile lines, the cant lines "station C" from
+// its <Cant>, C negative for curvature="ccw"; lines joined by CR LF; an empty profile or cant
+// without one), or the refusal "Alignment <name> cannot be taken over: <reason>." with
 // the texts left empty. Besides the reasons of the file format's own rules, a plan whose vertices
 // would not run through the file's element ends within 1 mm is refused as "its elements at <PK>
 // do not read as straight, spiral, curve, spiral, straight", and a profile that CALC would not
 // read as "its profile at <PK> does not read as grades and vertical curves". An unsymmetrical
-// vertical curve's <PK> is where it starts (its station less lengthIn).
+// vertical curve's <PK> is where it starts (its station less lengthIn). A <CantStation> with a
+// transitionType other than "clothoid" is refused as "its cant at <PK> is not a straight ramp".
 struct LandXmlTakeOver {
   std::string refusal;  // empty when taken over
   AlignmentTexts texts;
@@ -37,7 +39,8 @@ LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY);
 
 // The LandXML 1.2 document of the alignment in the dialog's texts, named after the file; date
 // and time as the root's attributes ("2026-12-07", "23:05:00"). Root <LandXML>, then <Units>,
-// <Application> and <Alignments> holding the one <Alignment>, as the schema nests it. A problem:
+// <Application> and <Alignments> holding the one <Alignment>, as the schema nests it; its cant,
+// if any, as a <Cant> of one <CantStation> per line. A problem:
 // the first problem line that CALC would report, and no document.
 struct LandXmlExport {
   std::string problem;

@@ -121,6 +121,21 @@ XmlNode ProfileElement(const Profile& profile, const std::string& name) {
   return element;
 }
 
+// The cant lines as one <CantStation> each: appliedCant the cant's size in millimetres, its
+// side in curvature ("cw" where the left rail lies higher, also at 0; "ccw" below 0). gauge and
+// rotationPoint are required by the schema: standard gauge, turned about the track's centre.
+XmlNode CantElement(const Cant& cant, const std::string& name) {
+  XmlNode element =
+      Element("Cant", {{"name", name}, {"gauge", "1.435"}, {"rotationPoint", "center"}});
+  for (const CantPoint& point : cant.points) {
+    element.children.push_back(
+        Element("CantStation", {{"station", ShortestText(point.PK)},
+                                {"appliedCant", ShortestText(Absolute(point.C))},
+                                {"curvature", point.C >= 0 ? "cw" : "ccw"}}));
+  }
+  return element;
+}
+
 }  // namespace
 
 LandXmlExport ExportAlignment(const AlignmentTexts& texts, const std::string& name,
@@ -136,6 +151,9 @@ LandXmlExport ExportAlignment(const AlignmentTexts& texts, const std::string& na
                                             {"staStart", ShortestText(a.PKstart)},
                                             {"length", ShortestText(a.PKend - a.PKstart)}});
   alignment.children.push_back(CoordGeom(a));
+  // The schema places <Cant> after the plan and before the profile.
+  const Cant& cant = reading.cant.cant;
+  if (!cant.points.empty()) alignment.children.push_back(CantElement(cant, name));
   const Profile& profile = reading.profile.profile;
   if (!profile.vpis.empty()) alignment.children.push_back(ProfileElement(profile, name));
   XmlNode alignments = Element("Alignments");

@@ -417,6 +417,36 @@ std::string ProfileLines(const XmlNode& alignment, std::string& lines) {
   return Reason("its profile at %s does not read as grades and vertical curves", PK);
 }
 
+// The alignment's <Cant> as cant lines, one per <CantStation> in file order: "station C" with C
+// its appliedCant (in millimetres as written), negative for a curve to the left
+// (curvature="ccw"); or the refusal of a station that does not ramp straight or does not read.
+// gauge, rotationPoint, speeds and the other attributes are not used.
+std::string CantLines(const XmlNode& alignment, std::string& lines) {
+  const XmlNode* cant = alignment.Child("Cant");
+  if (!cant) return "";
+  double PK = 0;
+  bool first = true;
+  for (const XmlNode& station : cant->children) {
+    if (station.name != "CantStation") continue;
+    const std::string* at = station.Attribute("station");
+    const std::string* applied = station.Attribute("appliedCant");
+    double C = 0;
+    if (!at || !ReadXmlNumber(*at, PK) || !applied || !ReadXmlNumber(*applied, C))
+      return Reason("its cant after %s does not read as chainages and cants", PK);
+    // A clothoid carries a straight ramp of cant; any other transition bends it.
+    const std::string* transition = station.Attribute("transitionType");
+    if (transition && Trim(*transition) != "clothoid")
+      return Reason("its cant at %s is not a straight ramp", PK);
+    const std::string* curvature = station.Attribute("curvature");
+    if (curvature && Trim(*curvature) == "ccw") C = -Absolute(C);
+    if (curvature && Trim(*curvature) == "cw") C = Absolute(C);
+    if (!first) lines += "\r\n";
+    lines += ShortestText(PK) + " " + ShortestText(C == 0 ? 0.0 : C);
+    first = false;
+  }
+  return "";
+}
+
 }  // namespace
 
 LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY) {
@@ -450,10 +480,14 @@ LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY) {
   if (planReason.empty()) planReason = GeometryRefusal(PKtext, vertexLines, xBeforeY, plan, groups);
   if (!planReason.empty()) return refuse(planReason);
   if (!reason.empty()) return refuse(reason);
+  std::string cantLines;
+  reason = CantLines(alignment, cantLines);
+  if (!reason.empty()) return refuse(reason);
 
   result.texts.PKstart = PKtext;
   result.texts.vertices = vertexLines;
   result.texts.xBeforeY = xBeforeY;
   result.texts.profile = profileLines;
+  result.texts.cant = cantLines;
   return result;
 }

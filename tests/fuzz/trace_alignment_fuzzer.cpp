@@ -1,15 +1,19 @@
 // Trace Alignment on any bytes: the first byte picks the button (CALC, "List PK, d", "Set out",
-// "List H"), "X before Y" (4) and the worked profile (8); the rest is split at NULs into the
-// vertex lines, the profile lines and the selection: "selection" alone (the worked vertices),
-// "vertices NUL selection", or "vertices NUL profile NUL selection". Whatever the text, each
-// block starts with its title and ends with CR LF, the echo holds every non-blank vertex and
-// profile line, a block with problems ends in problem lines only (the vertices' before the
-// profile's), and a point list has one row or one "Not read" line per selected line.
+// "List H"; "List cant" with 16), "X before Y" (4), the worked profile (8) and the worked cant
+// (32); the rest is split at NULs into the vertex lines, the profile lines, the cant lines and the
+// selection: "selection" alone (the worked vertices), "vertices NUL selection", "vertices NUL
+// profile NUL selection", or "vertices NUL profile NUL cant NUL selection". Whatever the text,
+// each block starts with its title and ends with CR LF, the echo holds every non-blank vertex,
+// profile and cant line, a block with problems ends in problem lines only (the vertices' before
+// the profile's before the cant's), and a point list has one row or one "Not read" line per
+// selected line.
 #include <string>
 #include <vector>
 
+#include "alignment/alignment_cant.h"
 #include "alignment/alignment_heights.h"
 #include "alignment/alignment_report.h"
+#include "alignment/cant.h"
 #include "alignment/profile.h"
 #include "fuzz_checks.h"
 #include "point_lists/point_lines.h"
@@ -19,6 +23,9 @@ namespace {
 const char* const kWorkedVertices =
     "V0 500 200\nV1 900 1200 600 120\nV2 700 2200 800 0\nV3 1500 3000 500 80\nV4 1600 4000";
 const char* const kWorkedProfile = "1100 151\n1800 158 10000\n3000 149 15000\n4200 155 0\n5200 152";
+const char* const kWorkedCant =
+    "1000 0\n1840 0\n1960 -90\n2185 -90\n2305 0\n2600 0\n2660 60\n3440 60\n3500 0\n3930 0\n"
+    "4010 -75\n4270 -75\n4350 0\n5140 0";
 
 bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -70,17 +77,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   texts.xBeforeY = (mode & 4) != 0;
   texts.vertices = cut == std::string::npos ? kWorkedVertices : rest.substr(0, cut);
   texts.profile = (mode & 8) != 0 ? kWorkedProfile : "";
+  texts.cant = (mode & 32) != 0 ? kWorkedCant : "";
   std::string selection = cut == std::string::npos ? rest : rest.substr(cut + 1);
   if (secondCut != std::string::npos) {
     texts.profile = rest.substr(cut + 1, secondCut - cut - 1);
     selection = rest.substr(secondCut + 1);
+    const std::size_t thirdCut = rest.find('\0', secondCut + 1);
+    if (thirdCut != std::string::npos) {
+      texts.cant = rest.substr(secondCut + 1, thirdCut - secondCut - 1);
+      selection = rest.substr(thirdCut + 1);
+    }
   }
 
-  const int button = mode & 3;
+  const int button = (mode & 16) != 0 ? 4 : mode & 3;
   const std::string block = button == 0   ? AlignmentCalcBlock(texts)
                             : button == 1 ? AlignmentListBlock(texts, selection)
                             : button == 2 ? AlignmentSetOutBlock(texts, selection)
-                                          : AlignmentHeightsBlock(texts, selection);
+                            : button == 3 ? AlignmentHeightsBlock(texts, selection)
+                                          : AlignmentCantBlock(texts, selection);
   const std::string detail = "block " + Visible(block.substr(0, 2000));
   FuzzCheck(block.compare(0, 26, "\r\nCalculation on alignment") == 0,
             "the block opens with its title", detail);
@@ -91,6 +105,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzCheck(profile.problems.empty() == (profile.profile.vpis.size() == profile.echo.size()),
             "a profile without problems has one VPI per line", detail);
   const std::string profileEcho = profile.echo.empty() ? "" : "Profile:\r\n" + Lines(profile.echo);
+
+  const CantReading cant = ReadCant(texts.cant);
+  FuzzCheck(cant.echo == NonBlankLines(texts.cant), "every cant line is echoed", detail);
+  FuzzCheck(cant.problems.empty() == (cant.cant.points.size() == cant.echo.size()),
+            "a cant without problems has one point per line", detail);
+  const std::string cantEcho = cant.echo.empty() ? "" : "Cant:\r\n" + Lines(cant.echo);
+
+  if (button == 4) {
+    const std::string head =
+        "\r\nCalculation on alignment: cant\r\n\r\nCant:\r\n" + Lines(cant.echo) + "\r\n";
+    FuzzCheck(block.compare(0, head.size(), head) == 0, "the block opens with the cant", detail);
+    if (!cant.problems.empty() || cant.echo.empty()) {
+      FuzzCheck(block.find("\r\n!Cant", head.size() - 2) == head.size() - 2,
+                "cant problems follow the echo", detail);
+      return 0;
+    }
+    // The line of the largest values, when there is one, follows the summary.
+    const std::size_t summary = block.rfind("\r\nPoints=");
+    const std::size_t largest = block.find("\r\nLargest ", summary);
+    FuzzCheck(summary != std::string::npos, "the block has a summary", detail);
+    CheckTable(largest == std::string::npos ? block : block.substr(0, largest + 2), head.size(),
+               selection, detail);
+    return 0;
+  }
 
   if (button == 3) {
     const std::string head =
@@ -111,21 +149,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                            (button == 0   ? ""
                             : button == 1 ? ": point list"
                                           : ": setting out") +
-                           "\r\n\r\nPKstart=1000\r\n" + Lines(reading.echo) + profileEcho + "\r\n";
+                           "\r\n\r\nPKstart=1000\r\n" + Lines(reading.echo) + profileEcho +
+                           cantEcho + "\r\n";
   FuzzCheck(block.compare(0, head.size(), head) == 0, "the block opens with the echo", detail);
   if (!reading.problems.empty()) {
     // Profile problems only when the vertices have none.
     const bool fromProfile = reading.problems == profile.problems;
+    const bool fromCant = reading.problems == cant.problems;
     FuzzCheck(fromProfile || reading.problems.front().compare(0, 9, "!Profile ") != 0,
               "vertex problems come before the profile's", detail);
+    FuzzCheck(fromCant == (!fromProfile && profile.problems.empty() &&
+                           reading.problems.front().compare(0, 5, "!Cant") == 0),
+              "the cant's problems come last", detail);
     CheckProblems(block, reading.problems, detail);
     return 0;
   }
   FuzzCheck(profile.problems.empty(), "the profile's problems are reported", detail);
+  FuzzCheck(cant.problems.empty(), "the cant's problems are reported", detail);
   if (button == 0) {
     const std::size_t profileTable = block.find("\r\n\r\nPK\tH\tGrade (1/1000)\t");
     FuzzCheck((profileTable != std::string::npos) == !profile.echo.empty(),
               "CALC has the profile table exactly when there is a profile", detail);
+    const std::size_t cantColumn = block.find(std::string(kCantColumnHead) + "\r\n", head.size());
+    FuzzCheck((cantColumn != std::string::npos) == !cant.echo.empty(),
+              "CALC has the Cant column exactly when there is a cant", detail);
   } else {
     CheckTable(block, head.size(), selection, detail);
   }

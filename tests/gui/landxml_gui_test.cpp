@@ -713,3 +713,39 @@ TEST_F(LandXml, ExportOverAFileHeldOpenFailsAndKeepsIt) {
   EXPECT_EQ("old contents", FileBytes(held));
   EXPECT_EQ(1, EntryCount(folder));
 }
+
+TEST_F(LandXml, CantImportedWithItsSideAndExportedBack) {
+  // The siding turns left: its cant is written with curvature "ccw" and comes in negative.
+  const std::string cant =
+      "      <Cant name=\"Siding 3\" gauge=\"1.435\" rotationPoint=\"insideRail\">\r\n"
+      "        <CantStation station=\"120\" appliedCant=\"0\" curvature=\"ccw\"/>\r\n"
+      "        <CantStation station=\"155.6468610363\" appliedCant=\"0\" curvature=\"ccw\"/>\r\n"
+      "        <CantStation station=\"195.6468610363\" appliedCant=\"110\" curvature=\"ccw\" "
+      "transitionType=\"clothoid\" speed=\"60\"/>\r\n"
+      "        <CantStation station=\"391.2663100555\" appliedCant=\"110\" curvature=\"ccw\"/>\r\n"
+      "        <CantStation station=\"431.2663100555\" appliedCant=\"0\" curvature=\"cw\"/>\r\n"
+      "      </Cant>\r\n";
+  const std::string lines =
+      "120 0\r\n155.6468610363 0\r\n195.6468610363 -110\r\n391.2663100555 -110\r\n"
+      "431.2663100555 0";
+  HWND field = GetDlgItem(dialog, IDC_CANT);
+  Fill(kTypedPK, kTypedVertices, kTypedProfile);
+  WriteText(field, "5 0\r\n9 10");
+  ImportFrom(Write("siding-cant.xml", LandXmlFile(Siding(kSidingElements, cant))));
+  EXPECT_TRUE(WaitForText(field, lines));
+
+  // Export, then the same lines back from the file; a file without a cant empties the field.
+  const std::string exported = Path("siding export.xml");
+  PressButton(dialog, IDC_EXPORT_LANDXML);
+  HWND save = WaitForDialogWith(Pid(), kExportCaption, kFileNameField);
+  ASSERT_NE(nullptr, save);
+  ChooseFile(save, exported);
+  WaitUntilGone(save);
+  for (int waited = 0; !Exists(exported) && waited < 10000; waited += 50) Sleep(50);
+  ASSERT_TRUE(Exists(exported));
+  ImportFrom(Write("siding.xml", LandXmlFile(Siding(kSidingElements))));
+  EXPECT_TRUE(WaitForText(field, ""));
+  ImportFrom(exported);
+  EXPECT_TRUE(WaitForText(field, lines));
+  EXPECT_TRUE(SameLines(kSidingVertices, FieldTexts().vertices));
+}

@@ -409,3 +409,69 @@ TEST(LandXml, ExportThenTakeOverRoundTrip) {
 }
 
 }  // namespace
+
+namespace {
+
+// A <Cant> with one of its stations changed: none, or attributes added to the ramp's start.
+std::string CantAlignment(const std::string& cant) {
+  return Alignment(Line("0 0", "100 0") + kQuarterCurve + Line("200 100", "200 300"), cant);
+}
+
+}  // namespace
+
+// The cant taken over from <Cant> wherever it stands among the alignment's children (sign from
+// curvature, attributes not used left alone), refused where a station does not ramp straight,
+// and written back so that the import gives the same lines.
+TEST(LandXml, CantTakenOverAndWrittenBack) {
+  const std::string stations =
+      "<lx:Cant name=\"c\" gauge=\"1.5\" rotationPoint=\"insideRail\">"
+      "<CantStation station=\"1000\" appliedCant=\"0\" curvature=\"ccw\" speed=\"80\"/>"
+      "<CantStation station=\"1090.5\" appliedCant=\"110\" curvature=\"cw\" "
+      "transitionType=\"clothoid\"/><Feature/>"
+      "<CantStation station=\"1200\" appliedCant=\"85.5\" curvature=\"ccw\"/></lx:Cant>";
+  struct Case {
+    std::string cant;
+    const char* lines;
+    const char* refusal;
+  };
+  const Case cases[] = {
+      {"", "", ""},
+      {stations, "1000 0\r\n1090.5 110\r\n1200 -85.5", ""},
+      {"<Profile/>" + stations, "1000 0\r\n1090.5 110\r\n1200 -85.5", ""},
+      {"<Cant><CantStation station=\"1050\" appliedCant=\"60\" curvature=\"cw\" "
+       "transitionType=\"bloss\"/></Cant>",
+       "", "Alignment A cannot be taken over: its cant at 1050.0000 is not a straight ramp."},
+      {"<Cant><CantStation station=\"1050\" appliedCant=\"x\"/></Cant>", "",
+       "Alignment A cannot be taken over: its cant after 1050.0000 does not read as chainages "
+       "and cants."},
+  };
+  for (const Case& test : cases) {
+    const LandXmlTakeOver taken = TakeOver(CantAlignment(test.cant));
+    EXPECT_EQ(taken.refusal, test.refusal) << test.cant;
+    EXPECT_EQ(taken.texts.cant, test.lines) << test.cant;
+  }
+
+  AlignmentTexts texts = TakeOver(CantAlignment(stations)).texts;
+  texts.cant = "1000 0\r\n1090.5 110\r\n1200 -85.5\r\n1250 -0.125";
+  const LandXmlExport out = ExportAlignment(texts, "track 1", "", "");
+  ASSERT_EQ(out.problem, "");
+  const XmlNode& alignment = *LandXmlAlignments(out.root).front();
+  std::string children;
+  for (const XmlNode& child : alignment.children) children += child.name + " ";
+  EXPECT_EQ(children, "CoordGeom Cant ");
+  const XmlNode* cant = alignment.Child("Cant");
+  EXPECT_EQ(cant->attributes,
+            (std::vector<std::pair<std::string, std::string>>{
+                {"name", "track 1"}, {"gauge", "1.435"}, {"rotationPoint", "center"}}));
+  std::string written;
+  for (const XmlNode& station : cant->children) {
+    written += station.name + ":" + *station.Attribute("station") + "," +
+               *station.Attribute("appliedCant") + "," + *station.Attribute("curvature") + " ";
+  }
+  EXPECT_EQ(written,
+            "CantStation:1000,0,cw CantStation:1090.5,110,cw CantStation:1200,85.5,ccw "
+            "CantStation:1250,0.125,ccw ");
+  EXPECT_EQ(TakeOverAlignment(alignment, false).texts.cant, texts.cant);
+  texts.cant = "1000 0";
+  EXPECT_EQ(ExportAlignment(texts, "x", "", "").problem, "!Cant: at least two lines are needed!");
+}

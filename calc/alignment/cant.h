@@ -1,0 +1,40 @@
+// The track's cant: how much higher one rail lies than the other along the chainage, given at
+// chainages and running linearly between them.
+//
+// Glossary:
+//   C         the applied cant in millimetres, positive where the left rail (looking towards
+//             growing chainage) lies higher: the cant of a curve to the right
+//   dCant     a measured cant minus the design cant
+//   twist     the change of measured cant per metre of chainage, in mm/m
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct CantPoint {
+  std::string PKtext;  // the PK field as typed on its line, for the report
+  double PK;
+  double C;
+};
+
+struct Cant {
+  std::vector<CantPoint> points;  // in line order, PK growing
+};
+
+// The cant lines of the dialog's field, "PK C" by the point-list rules (further fields ignored):
+// the echo of every non-blank line as typed, the problem lines (the first kind found only, every
+// line of that kind) and, without problems, the cant. A blank text gives no echo, no problems and
+// no points.
+struct CantReading {
+  std::vector<std::string> echo;
+  std::vector<std::string> problems;
+  Cant cant;
+};
+CantReading ReadCant(const std::string& text);
+
+// The design cant at chainage PK, linear between neighbouring lines; false when PK lies outside
+// the first and the last line by 1e-6 or more, is not a number, or there are no lines.
+bool DesignCant(const Cant& cant, double PK, double& C);
+
+// The warning of a chainage outside the cant: "!Chainage outside of cant!".
+extern const char* const kChainageOutsideCant;
