@@ -71,8 +71,8 @@ void DrawSection(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
   const SIZE wide = TextSize(dc, "000000.0");
   SectionMap map{{area.left + wide.cx + 12 * frame.pixel, area.top + frame.fontHeight * 3.2,
                   area.right - 20 * frame.pixel, area.bottom - frame.fontHeight * 2},
-                 scene.alignment.PKstart,
-                 scene.alignment.PKend,
+                 ChainageSpanOf(scene.alignment).from,
+                 ChainageSpanOf(scene.alignment).to,
                  heights.low - spare,
                  heights.high + spare * 2.5};
   if (!(map.box.right > map.box.left + 10 && map.box.bottom > map.box.top + 10) ||
