@@ -156,9 +156,12 @@ std::vector<ChainageTick> ElementFormTicks(const Alignment& alignment, double st
   if (!(count <= static_cast<double>(most))) return ticks;
   for (size_t e = 0; e < alignment.elements.size(); ++e) {
     const bool joined = e > 0 && alignment.elements[e - 1].PKend == alignment.elements[e].PKstart;
-    for (double k = multiples[e].first; k <= multiples[e].last; ++k) {
-      if (joined && !ticks.empty() && ticks.back().PK == k * step) continue;
-      ticks.push_back(TickAt(alignment, static_cast<int>(e), k * step));
+    // Counted, not stepped: far from 0 a multiple plus one may round back to itself.
+    const double number = multiples[e].last - multiples[e].first + 1;
+    for (double n = 0; n < number; ++n) {
+      const double PK = (multiples[e].first + n) * step;
+      if ((n > 0 || joined) && !ticks.empty() && ticks.back().PK == PK) continue;
+      ticks.push_back(TickAt(alignment, static_cast<int>(e), PK));
     }
   }
   return ticks;
@@ -273,8 +276,10 @@ std::vector<ChainageTick> ChainageTicks(const Alignment& alignment, double step,
   const double first = multiples.first;
   const double last = multiples.last;
   if (!(last >= first) || last - first + 1 > static_cast<double>(most)) return ticks;
-  for (double k = first; k <= last; ++k) {
-    const double PK = k * step;
+  // Counted, not stepped: far from 0 a multiple plus one may round back to itself.
+  for (double n = 0; n < last - first + 1; ++n) {
+    const double PK = (first + n) * step;
+    if (!ticks.empty() && ticks.back().PK == PK) continue;
     ticks.push_back(TickAt(alignment, ElementNear(alignment, PK), PK));
   }
   return ticks;

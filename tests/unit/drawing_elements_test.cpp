@@ -113,6 +113,17 @@ TEST(DrawingElements, ChainageTicksFollowStationEquations) {
     EXPECT_EQ(c.PKs, PKs) << c.step;
     EXPECT_EQ(c.X, X) << c.step;
   }
+  // Far from 0, where a multiple of the step plus one rounds back to itself, each chainage the
+  // doubles can tell apart once, and an end.
+  for (const char* far :
+       {"straight 1000 0 0 0 100000000000000000000", "straight 1000 0 0 0 10000000000000000"}) {
+    const DrawingScene scene = BuildDrawingScene({"0", far, false, ""}, "");
+    ASSERT_EQ("", scene.problem);
+    const std::vector<ChainageTick> ticks =
+        ChainageTicks(scene.alignment, 100, -INFINITY, INFINITY, 300);
+    EXPECT_LE(ticks.size(), 11u) << far;
+    for (size_t i = 1; i < ticks.size(); ++i) EXPECT_LT(ticks[i - 1].PK, ticks[i].PK) << far;
+  }
 }
 
 }  // namespace
