@@ -1,5 +1,6 @@
-// The plan of the alignment drawing: the track, its tangent polygon, vertices, main points and
-// chainage ticks, the surveyed points with their offsets, a north arrow and a scale bar.
+// The plan of the alignment drawing: the track, its tangent polygon, vertices, main points (in the
+// element form, without vertices, each element's start) and chainage ticks, the surveyed points
+// with their offsets, a north arrow and a scale bar.
 #include <cmath>
 #include <vector>
 
@@ -57,8 +58,9 @@ void DrawChainageTicks(HDC dc, LabelPlaces& places, const DrawingScene& scene,
                        const ChainageRange& shown) {
   const Alignment& alignment = scene.alignment;
   const SIZE digit = TextSize(dc, "0");
-  const double step = LabelledTickStep(alignment.PKstart, alignment.PKend, frame.plan.scale,
-                                       static_cast<double>(digit.cx));
+  const ChainageSpan span = ChainageSpanOf(alignment);
+  const double step =
+      LabelledTickStep(span.from, span.to, frame.plan.scale, static_cast<double>(digit.cx));
   // Only the stretch on the picture: far in, the ticks of the whole track would be too many.
   const std::vector<ChainageTick> ticks =
       ChainageTicks(alignment, step, shown.from, shown.to, 20000);

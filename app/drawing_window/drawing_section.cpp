@@ -41,8 +41,11 @@ void DrawSectionAxes(HDC dc, const SectionMap& map, const DrawingFrame& frame) {
   // Heights: a label's height apart and more.
   const double perMetre = (map.box.bottom - map.box.top) / (map.Hhigh - map.Hlow);
   const double Hstep = RoundStepAtLeast(1.6 * frame.fontHeight / perMetre);
-  for (double k = std::ceil(map.Hlow / Hstep);
-       k * Hstep <= map.Hhigh && k < std::ceil(map.Hlow / Hstep) + kMostTicks; ++k) {
+  // Counted, not stepped: far from 0 a multiple plus one may round back to itself.
+  const double firstH = std::ceil(map.Hlow / Hstep);
+  for (size_t n = 0; n < kMostTicks; ++n) {
+    const double k = firstH + static_cast<double>(n);
+    if (!(k * Hstep <= map.Hhigh) || (n > 0 && k == firstH + static_cast<double>(n - 1))) break;
     const ScreenPoint at = map.At(map.PKfrom, k * Hstep);
     Segment(dc, at, {at.x - tick, at.y}, anywhere);
     Label(dc, {at.x - tick, at.y}, -1, 0, 2 * frame.pixel, TickLabel(k * Hstep, Hstep), anywhere);
@@ -51,9 +54,12 @@ void DrawSectionAxes(HDC dc, const SectionMap& map, const DrawingFrame& frame) {
   const double PKstep = LabelledTickStep(map.PKfrom, map.PKto,
                                          (map.box.right - map.box.left) / (map.PKto - map.PKfrom),
                                          static_cast<double>(digit.cx));
-  for (double k = std::ceil(map.PKfrom / PKstep - 1e-9);
-       k * PKstep <= map.PKto + 1e-9 * PKstep && k < std::ceil(map.PKfrom / PKstep) + kMostTicks;
-       ++k) {
+  const double firstPK = std::ceil(map.PKfrom / PKstep - 1e-9);
+  for (size_t n = 0; n < kMostTicks; ++n) {
+    const double k = firstPK + static_cast<double>(n);
+    if (!(k * PKstep <= map.PKto + 1e-9 * PKstep) ||
+        (n > 0 && k == firstPK + static_cast<double>(n - 1)))
+      break;
     const ScreenPoint at = map.At(k * PKstep, map.Hlow);
     Segment(dc, at, {at.x, at.y + tick}, anywhere);
     Label(dc, {at.x, at.y + tick}, 0, 1, frame.pixel, TickLabel(k * PKstep, PKstep), anywhere);
@@ -71,8 +77,8 @@ void DrawSection(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
   const SIZE wide = TextSize(dc, "000000.0");
   SectionMap map{{area.left + wide.cx + 12 * frame.pixel, area.top + frame.fontHeight * 3.2,
                   area.right - 20 * frame.pixel, area.bottom - frame.fontHeight * 2},
-                 scene.alignment.PKstart,
-                 scene.alignment.PKend,
+                 ChainageSpanOf(scene.alignment).from,
+                 ChainageSpanOf(scene.alignment).to,
                  heights.low - spare,
                  heights.high + spare * 2.5};
   if (!(map.box.right > map.box.left + 10 && map.box.bottom > map.box.top + 10) ||

@@ -410,9 +410,11 @@ PlanePoint ChainPointAt(const ChainElement& e, double s, double* direction) {
   switch (e.kind) {
     case ChainKind::Straight: return Plus(e.start, Times(s, Tangent(e.direction)));
     case ChainKind::Curve: {
-      // Round the centre, which lies R to the right of the start (to the left for R < 0).
-      const PlanePoint centre = Plus(e.start, Times(e.Rstart, RightNormal(e.direction)));
-      return Minus(centre, Times(e.Rstart, RightNormal(phase)));
+      // Along the chord from the start, 2 R sin(turn / 2) long at half the turn: through the
+      // centre, R away, a radius of 1e20 would lose the start to rounding.
+      const double turn = s * e.kStart;
+      const double chord = turn == 0 ? s : 2 * std::sin(turn / 2) / e.kStart;
+      return Plus(e.start, Times(chord, Tangent(e.direction + turn / 2)));
     }
     case ChainKind::Spiral: {
       if (e.pieces.empty()) return e.start;

@@ -51,7 +51,26 @@ std::vector<PlanePoint> VertexLabelSides(const Alignment& alignment) {
   return sides;
 }
 
+// In the element form: each element's start, named by its number, its label towards the centre of
+// the element (a straight's: of the element before it, or to the right).
+std::vector<DrawingMainPoint> ElementStarts(const ElementChain& chain) {
+  std::vector<DrawingMainPoint> points;
+  double lastCurvature = 0;
+  for (size_t i = 0; i < chain.elements.size(); ++i) {
+    const ChainElement& element = chain.elements[i];
+    const double curvature = element.kStart != 0 ? element.kStart : element.kEnd;
+    if (curvature != 0) lastCurvature = curvature;
+    const double side = lastCurvature < 0 ? -1 : 1;
+    // Right of the direction angle (from +X towards +Y) is the angle a quarter turn on.
+    const PlanePoint right{std::cos(element.direction), -std::sin(element.direction)};
+    points.push_back({std::to_string(i + 1), element.start, {side * right.Y, side * right.X}});
+    if (element.kEnd != 0) lastCurvature = element.kEnd;
+  }
+  return points;
+}
+
 std::vector<DrawingMainPoint> MainPoints(const Alignment& alignment) {
+  if (IsElementForm(alignment)) return ElementStarts(alignment.chain);
   std::vector<DrawingMainPoint> points;
   for (size_t i = 1; i + 1 < alignment.vertices.size(); ++i) {
     const VertexCurve& curve = alignment.curves[i];
@@ -95,7 +114,71 @@ DrawingPoint ReadDrawingPoint(const Alignment& alignment, const Profile& profile
   return point;
 }
 
+// The smallest |R| along a chain element (infinite on a straight).
+double SharpestRadius(const ChainElement& element) {
+  return 1 / std::fmax(std::fabs(element.kStart), std::fabs(element.kEnd));
+}
+
+// The number of multiples of step in [from, to] and the first of them, as they will be computed:
+// a quotient rounded up or down by its last bit is put right.
+struct Multiples {
+  double first;
+  double last;
+};
+Multiples MultiplesWithin(double step, double from, double to) {
+  double first = std::ceil(from / step);
+  if ((first - 1) * step >= from) first -= 1;
+  if (first * step < from) first += 1;
+  double last = std::floor(to / step);
+  if ((last + 1) * step <= to) last += 1;
+  if (last * step > to) last -= 1;
+  return {first, last};
+}
+
+ChainageTick TickAt(const Alignment& alignment, int element, double PK) {
+  const PlanePoint right = RightNormal(alignment, element, PK);
+  return {PK, SetOutOnElement(alignment, element, PK, 0), {-right.Y, -right.X}};
+}
+
+// In the element form chainages may jump at a station equation: each element gets the ticks of
+// its own chainage range, a tick at a joint once.
+std::vector<ChainageTick> ElementFormTicks(const Alignment& alignment, double step, double from,
+                                           double to, size_t most) {
+  std::vector<ChainageTick> ticks;
+  std::vector<Multiples> multiples;
+  double count = 0;
+  for (const AlignmentElement& element : alignment.elements) {
+    multiples.push_back(
+        MultiplesWithin(step, std::fmax(from, element.PKstart), std::fmin(to, element.PKend)));
+    if (multiples.back().last >= multiples.back().first)
+      count += multiples.back().last - multiples.back().first + 1;
+  }
+  if (!(count <= static_cast<double>(most))) return ticks;
+  for (size_t e = 0; e < alignment.elements.size(); ++e) {
+    const bool joined = e > 0 && alignment.elements[e - 1].PKend == alignment.elements[e].PKstart;
+    // Counted, not stepped: far from 0 a multiple plus one may round back to itself.
+    const double number = multiples[e].last - multiples[e].first + 1;
+    for (double n = 0; n < number; ++n) {
+      const double PK = (multiples[e].first + n) * step;
+      if ((n > 0 || joined) && !ticks.empty() && ticks.back().PK == PK) continue;
+      ticks.push_back(TickAt(alignment, static_cast<int>(e), PK));
+    }
+  }
+  return ticks;
+}
+
 }  // namespace
+
+ChainageSpan ChainageSpanOf(const Alignment& alignment) {
+  if (!IsElementForm(alignment)) return {alignment.PKstart, alignment.PKend};
+  ChainageSpan span{INFINITY, -INFINITY};
+  for (const AlignmentElement& element : alignment.elements) {
+    span.from = std::fmin(span.from, element.PKstart);
+    span.to = std::fmax(span.to, element.PKend);
+  }
+  if (!(span.from <= span.to)) span = {alignment.PKstart, alignment.PKend};
+  return span;
+}
 
 DrawingScene BuildDrawingScene(const AlignmentTexts& texts, const std::string& selection) {
   DrawingScene scene;
@@ -126,6 +209,19 @@ DrawingScene BuildDrawingScene(const AlignmentTexts& texts, const std::string& s
 
 SurveyBox SceneBox(const DrawingScene& scene) {
   SurveyBox box;
+  if (IsElementForm(scene.alignment)) {
+    // No tangent polygon: every element counts, straights too.
+    double length = 0;
+    for (const AlignmentElement& element : scene.alignment.elements)
+      length += element.PKend - element.PKstart;
+    for (size_t i = 0; i < scene.alignment.elements.size(); ++i) {
+      for (const PlanePoint& point :
+           TraceElement(scene.alignment, static_cast<int>(i), 1e-3 * length))
+        AddToBox(box, point);
+    }
+    for (const DrawingPoint& point : scene.points) AddToBox(box, point.at);
+    return box;
+  }
   for (const AlignmentVertex& vertex : scene.alignment.vertices) AddToBox(box, vertex.at);
   // The track stays inside the tangent polygon, save where a curve bulges past it at a vertex.
   for (size_t i = 0; i < scene.alignment.elements.size(); ++i) {
@@ -146,7 +242,8 @@ std::vector<PlanePoint> TraceElement(const Alignment& alignment, int element, do
   if (piece.kind != StraightElement && length > 0) {
     // A chord of length c on a curve of radius R strays c^2 / (8 R) from it; spirals are no
     // sharper than their arc.
-    const double R = alignment.curves[piece.vertex].R;
+    const double R = IsElementForm(alignment) ? SharpestRadius(alignment.chain.elements[element])
+                                              : alignment.curves[piece.vertex].R;
     const double chord = std::sqrt(8 * R * (tolerance > 0 ? tolerance : 1e-3));
     const double wanted = chord > 0 ? std::ceil(length / chord) : 1;
     steps = wanted >= kMostTracePoints || !std::isfinite(wanted) ? kMostTracePoints - 1
@@ -171,22 +268,19 @@ std::vector<ChainageTick> ChainageTicks(const Alignment& alignment, double step,
                                         double to, size_t most) {
   std::vector<ChainageTick> ticks;
   if (!(step > 0) || alignment.elements.empty()) return ticks;
+  if (IsElementForm(alignment)) return ElementFormTicks(alignment, step, from, to, most);
   from = std::fmax(from, alignment.PKstart);
   to = std::fmin(to, alignment.PKend);
-  // The multiples k * step inside [from, to], as they will be computed: a quotient rounded up or
-  // down by its last bit is put right.
-  double first = std::ceil(from / step);
-  if ((first - 1) * step >= from) first -= 1;
-  if (first * step < from) first += 1;
-  double last = std::floor(to / step);
-  if ((last + 1) * step <= to) last += 1;
-  if (last * step > to) last -= 1;
+  // The multiples k * step inside [from, to].
+  const Multiples multiples = MultiplesWithin(step, from, to);
+  const double first = multiples.first;
+  const double last = multiples.last;
   if (!(last >= first) || last - first + 1 > static_cast<double>(most)) return ticks;
-  for (double k = first; k <= last; ++k) {
-    const double PK = k * step;
-    const int element = ElementNear(alignment, PK);
-    const PlanePoint right = RightNormal(alignment, element, PK);
-    ticks.push_back({PK, SetOutOnElement(alignment, element, PK, 0), {-right.Y, -right.X}});
+  // Counted, not stepped: far from 0 a multiple plus one may round back to itself.
+  for (double n = 0; n < last - first + 1; ++n) {
+    const double PK = (first + n) * step;
+    if (!ticks.empty() && ticks.back().PK == PK) continue;
+    ticks.push_back(TickAt(alignment, ElementNear(alignment, PK), PK));
   }
   return ticks;
 }

@@ -13,9 +13,10 @@
 #include "alignment/profile.h"
 #include "drawing/drawing_view.h"
 
-// A main point of a curve (NSK, NKK, KKK, KSK) with its tick across the track.
+// A main point of a curve (NSK, NKK, KKK, KSK) with its tick across the track; in the element
+// form, where there are no vertices, each element's start.
 struct DrawingMainPoint {
-  std::string name;  // "V1 NSK"
+  std::string name;  // "V1 NSK"; in the element form the element's number, "1", "2", ...
   PlanePoint at;
   PlanePoint inward;  // unit normal towards the curve's centre: where its label goes
 };
@@ -49,7 +50,8 @@ struct DrawingScene {
 // `problem`.
 DrawingScene BuildDrawingScene(const AlignmentTexts& texts, const std::string& selection);
 
-// Every vertex, the track and every point: what fitting must show.
+// Every vertex, the track and every point: what fitting must show. In the element form, without
+// vertices, the whole track.
 SurveyBox SceneBox(const DrawingScene& scene);
 
 // The element traced as a polyline whose chords stray from the track by at most `tolerance`
@@ -72,9 +74,18 @@ struct ChainageTick {
 };
 
 // The ticks at every multiple of `step` from `from` to `to` (within PK start and the end); none
-// when there would be more than `most`.
+// when there would be more than `most`. In the element form, whose chainages may jump at a
+// station equation, each element's multiples within its own range, a tick at a joint once.
 std::vector<ChainageTick> ChainageTicks(const Alignment& alignment, double step, double from,
                                         double to, size_t most);
+
+// The lowest and highest chainage of the track: PK start and the end, or in the element form,
+// where a station equation may set the chainage back, the extremes of its elements' ranges.
+struct ChainageSpan {
+  double from;
+  double to;
+};
+ChainageSpan ChainageSpanOf(const Alignment& alignment);
 
 // The long section's heights: the lowest and highest of the design line and the points' heights.
 struct HeightRange {

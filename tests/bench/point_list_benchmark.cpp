@@ -55,6 +55,8 @@ std::string SpiralSurvey() {
 
 // Trace Alignment's vertex lines, typed into its multi-line field.
 const std::string kFiftyVertices = FiftyVertices();
+// And a chain of 130 elements in the same field.
+const std::string kChainLines = ElementChainLines();
 
 const std::vector<BenchCase> kCases = {
     {"Trace Connecting, List PK, d",
@@ -78,6 +80,12 @@ const std::vector<BenchCase> kCases = {
      L"Trace Alignment",
      {{IDC_PK_START, "1000"}, {IDC_VERTICES, kFiftyVertices.c_str()}},
      AlignmentSurvey,
+     IDC_LIST_PK_D},
+    {"Trace Alignment elements, List PK, d",
+     CMD_TRACE_ALIGNMENT,
+     L"Trace Alignment",
+     {{IDC_PK_START, "0"}, {IDC_VERTICES, kChainLines.c_str()}},
+     ElementChainSurvey,
      IDC_LIST_PK_D},
 };
 

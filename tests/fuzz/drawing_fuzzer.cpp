@@ -2,9 +2,10 @@
 // worked profile (2); the rest is split at NULs as for Trace Alignment: "selection" alone (the
 // worked vertices), "vertices NUL selection", or "vertices NUL profile NUL selection". Whatever
 // the text, a scene has a problem (a warning line, and nothing else) or a usable alignment; it
-// holds one point per readable selected line; fitting shows every vertex and point inside the
-// margins; the traced track starts and ends at its elements' ends with a bounded number of points;
-// chainage ticks lie on the alignment's chainage range; tick labels never crowd.
+// holds one point per readable selected line; fitting shows every vertex (in the element form
+// every element's start) and point inside the margins; the traced track starts and ends at its
+// elements' ends with a bounded number of points; chainage ticks lie on the alignment's chainage
+// range; tick labels never crowd.
 #include <cmath>
 #include <string>
 #include <vector>
@@ -78,6 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (ordinary) {
     for (const AlignmentVertex& vertex : scene.alignment.vertices)
       FuzzCheck(shown(vertex.at), "fitting shows every vertex", detail);
+    for (const DrawingMainPoint& main : scene.mainPoints) {
+      if (IsElementForm(scene.alignment))
+        FuzzCheck(shown(main.at), "fitting shows every element's start", detail);
+    }
     for (const DrawingPoint& point : scene.points) {
       if (std::isfinite(point.at.Y) && std::isfinite(point.at.X))
         FuzzCheck(shown(point.at), "fitting shows every point", detail);
@@ -98,10 +103,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<ChainageTick> ticks =
         ChainageTicks(alignment, step, -INFINITY, INFINITY, 1000);
     FuzzCheck(ticks.size() <= 1000, "no more ticks than asked", detail);
+    // In the element form the chainage may jump at a station equation: a tick lies in the range
+    // of one of the elements.
+    auto onTrack = [&](double PK) {
+      auto within = [PK](double from, double to) {
+        return PK >= from - 1e-6 * std::fabs(from) - 1e-9 && PK <= to + 1e-6 * std::fabs(to) + 1e-9;
+      };
+      if (!IsElementForm(alignment)) return within(alignment.PKstart, alignment.PKend);
+      for (const AlignmentElement& element : alignment.elements) {
+        if (within(element.PKstart, element.PKend)) return true;
+      }
+      return false;
+    };
     for (const ChainageTick& tick : ticks) {
-      FuzzCheck(tick.PK >= alignment.PKstart - 1e-6 * std::fabs(alignment.PKstart) - 1e-9 &&
-                    tick.PK <= alignment.PKend + 1e-6 * std::fabs(alignment.PKend) + 1e-9,
-                "ticks lie on the alignment", detail);
+      FuzzCheck(onTrack(tick.PK), "ticks lie on the alignment", detail);
       if (std::isfinite(step * view.scale) && step * view.scale < 1e12) {
         FuzzCheck(step * view.scale >= (TickLabel(tick.PK, step).size() + 1) * 7 - 1e-9,
                   "tick labels stand their width apart", detail);

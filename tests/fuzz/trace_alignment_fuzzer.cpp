@@ -1,12 +1,14 @@
 // Trace Alignment on any bytes: the first byte picks the button (CALC, "List PK, d", "Set out",
-// "List H"; "List cant" with 16), "X before Y" (4), the worked profile (8) and the worked cant
-// (32); the rest is split at NULs into the vertex lines, the profile lines, the cant lines and the
-// selection: "selection" alone (the worked vertices), "vertices NUL selection", "vertices NUL
-// profile NUL selection", or "vertices NUL profile NUL cant NUL selection". Whatever the text,
-// each block starts with its title and ends with CR LF, the echo holds every non-blank vertex,
-// profile and cant line, a block with problems ends in problem lines only (the vertices' before
-// the profile's before the cant's), and a point list has one row or one "Not read" line per
-// selected line.
+// Trace Alignment on any bytes: the first byte picks the button (CALC, "List PK, d", "Set out",
+// "List H"; "List cant" with 16), "X before Y" (4), the worked profile (8), the worked cant (32)
+// and the worked elements instead of the worked vertices (64); the rest is split at NULs into the
+// vertex (or element) lines, the profile lines, the cant lines and the selection: "selection"
+// alone (the worked vertices or elements), "vertices NUL selection", "vertices NUL profile NUL
+// selection", or "vertices NUL profile NUL cant NUL selection". Whatever the text, each block
+// starts with its title and ends with CR LF, the echo holds every non-blank vertex, profile and
+// cant line, a block with problems ends in problem lines only (the vertices' before the profile's
+// before the cant's), a point list has one row or one "Not read" line per selected line, and
+// CALC of elements has one row per element line and the End row.
 #include <string>
 #include <vector>
 
@@ -22,6 +24,9 @@ namespace {
 
 const char* const kWorkedVertices =
     "V0 500 200\nV1 900 1200 600 120\nV2 700 2200 800 0\nV3 1500 3000 500 80\nV4 1600 4000";
+const char* const kWorkedElements =
+    "curve 40 -500 1000 5000 30\nspiral 60 -500 -1200\ncurve 80 -1200\nspiral 50 -1200 0\n"
+    "straight 100\nspiral 70 0 800\ncurve 120 800\nspiral 70 800 0\nstraight 50";
 const char* const kWorkedProfile = "1100 151\n1800 158 10000\n3000 149 15000\n4200 155 0\n5200 152";
 const char* const kWorkedCant =
     "1000 0\n1840 0\n1960 -90\n2185 -90\n2305 0\n2600 0\n2660 60\n3440 60\n3500 0\n3930 0\n"
@@ -75,7 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   AlignmentTexts texts;
   texts.PKstart = "1000";
   texts.xBeforeY = (mode & 4) != 0;
-  texts.vertices = cut == std::string::npos ? kWorkedVertices : rest.substr(0, cut);
+  const char* const worked = (mode & 64) != 0 ? kWorkedElements : kWorkedVertices;
+  texts.vertices = cut == std::string::npos ? worked : rest.substr(0, cut);
   texts.profile = (mode & 8) != 0 ? kWorkedProfile : "";
   texts.cant = (mode & 32) != 0 ? kWorkedCant : "";
   std::string selection = cut == std::string::npos ? rest : rest.substr(cut + 1);
@@ -173,6 +179,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t cantColumn = block.find(std::string(kCantColumnHead) + "\r\n", head.size());
     FuzzCheck((cantColumn != std::string::npos) == !cant.echo.empty(),
               "CALC has the Cant column exactly when there is a cant", detail);
+    if (IsElementForm(reading.alignment)) {
+      const std::size_t tableEnd = block.find("\r\n\r\n", head.size());
+      FuzzCheck(
+          block.compare(head.size(), 11, "Element\tPK\t") == 0 && tableEnd != std::string::npos,
+          "CALC of elements opens with the element table", detail);
+      std::size_t rows = 0;  // below the header
+      for (std::size_t at = block.find("\r\n", head.size()); at < tableEnd;
+           at = block.find("\r\n", at + 2))
+        ++rows;
+      FuzzCheck(rows == reading.echo.size() + 1, "one row per element line and the End row",
+                detail);
+      FuzzCheck(block.compare(block.find_last_of('\n', tableEnd) + 1, 4, "End\t") == 0,
+                "the End row closes the element table", detail);
+      FuzzCheck(EndsWith(block, "   Elements=" + std::to_string(reading.echo.size()) + "\r\n"),
+                "CALC counts the elements", detail);
+    }
   } else {
     CheckTable(block, head.size(), selection, detail);
   }

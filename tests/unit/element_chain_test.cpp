@@ -239,4 +239,20 @@ TEST(ElementChain, VertexAlignmentTypedAsElements) {
     EXPECT_NEAR(end ? e.PKstart + e.L : e.PKstart, mainPoints[i].second, 1e-6) << i;
   }
 }
+// A curve of a radius far beyond the track's coordinates is a straight: its points stay by its
+// start however large R, and its end lies L on along the start direction.
+TEST(ElementChain, HugeRadiusCurveKeepsItsStart) {
+  for (const char* line : {"curve 40 -1000000000000 1000 5000 90",
+                           "curve 40 5055555555555555555555550 1000 5000 90"}) {
+    const ElementChainReading reading = ReadElementChain(line, 0, false);
+    ASSERT_TRUE(reading.problems.empty()) << line;
+    const ChainElement& e = reading.chain.elements[0];
+    EXPECT_NEAR(1040, e.end.Y, 1e-6) << line;
+    EXPECT_NEAR(5000, e.end.X, 1e-6) << line;
+    const PlanePoint middle = ChainPointAt(e, 20, nullptr);
+    EXPECT_NEAR(1020, middle.Y, 1e-6) << line;
+    EXPECT_NEAR(5000, middle.X, 1e-6) << line;
+  }
+}
+
 }  // namespace
