@@ -237,6 +237,35 @@ TEST(Cant, ColumnLayouts) {
   }
 }
 
+// The same columns after the element form's own: H and Cant close the element table's rows, and
+// the point lists name the element.
+TEST(Cant, ElementFormColumns) {
+  const AlignmentTexts texts = {
+      " 0",
+      "curve 40 -500 1000 5000 30\r\nspiral 60 -500 -1200\r\ncurve 80 -1200\r\nspiral 50 -1200 0",
+      false, "0 100\r\n640 106.4", "0 0\r\n40 -50\r\n600 -50"};
+  const struct {
+    std::string block;
+    const char* header;
+    const char* row;
+  } rows[] = {
+      {AlignmentCalcBlock(texts), "Element\tPK\tY\tX\tDirection\tR start\tR end\tL\tH\tCant",
+       "1 curve\t0.0000\t1000.0000\t5000.0000\t 30' 0' 0'\t-500.0000\t-500.0000\t40.0000\t"
+       "100.0000\t0.0"},
+      {AlignmentListBlock(texts, "P1 1031.104 5057.250 101 -48"),
+       "Point\tY\tX\tH\tPK\td\tH design\tdH\tCant\tCant design\tdCant\tElement",
+       "P1\t1031.1040\t5057.2500\t101.0000\t65.0000\t2.4998\t100.6500\t0.3500\t-48.0\t-50.0\t"
+       "2.0\t2 spiral"},
+      {AlignmentSetOutBlock(texts, "S 120 -2"), "Point\tPK\td\tY\tX\tH\tCant\tElement",
+       "S\t120.0000\t-2.0000\t1046.6685\t5110.2165\t101.2000\t-50.0\t3 curve\r\n"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_NE(row.block.find(std::string("\r\n") + row.header + "\r\n" + row.row),
+              std::string::npos)
+        << row.block;
+  }
+}
+
 TEST(Cant, ListCant) {
   const std::vector<std::string> head =
       Joined({"", "Calculation on alignment: cant", ""}, kCantEcho);
