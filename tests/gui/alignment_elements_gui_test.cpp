@@ -27,6 +27,9 @@ TEST_F(PolverTest, TraceAlignmentElementsCalcListAndSetOut) {
   ASSERT_NE(nullptr, dialog);
   WriteText(GetDlgItem(dialog, IDC_PK_START), "0");
   WriteText(GetDlgItem(dialog, IDC_VERTICES), kElements);
+  // The dialog paints its lower controls a moment after it answers.
+  Settle(dialog);
+  Sleep(700);
   SaveScreenshot("trace-alignment-elements");
 
   const AlignmentTexts texts = {"0", kElements, false, ""};
