@@ -24,11 +24,13 @@ std::string LandXmlAlignmentName(const XmlNode& alignment);
 // One alignment taken over: the dialog's texts (PK start, the vertex lines V0, V1, ... in the
 // order the "X before Y" setting reads them, the profile lines; lines joined by CR LF; an empty
 // profile without one), or the refusal "Alignment <name> cannot be taken over: <reason>." with
-// the texts left empty. Besides the reasons of the file format's own rules, a plan whose vertices
-// would not run through the file's element ends within 1 mm is refused as "its elements at <PK>
-// do not read as straight, spiral, curve, spiral, straight", and a profile that CALC would not
-// read as "its profile at <PK> does not read as grades and vertical curves". An unsymmetrical
-// vertical curve's <PK> is where it starts (its station less lengthIn).
+// the texts left empty. A plan that does not read as straight, spiral, curve, spiral, straight
+// with vertices that run through the file's element ends within 1 mm is taken over as element
+// lines instead (see landxml_elements.h), refused as "its elements at <PK> do not read as
+// straights, curves and clothoids" when they do not hold together. Besides the reasons of the
+// file format's own rules (a <Chain>, a spiral of another kind), a profile that CALC would not
+// read is refused as "its profile at <PK> does not read as grades and vertical curves". An
+// unsymmetrical vertical curve's <PK> is where it starts (its station less lengthIn).
 struct LandXmlTakeOver {
   std::string refusal;  // empty when taken over
   AlignmentTexts texts;
