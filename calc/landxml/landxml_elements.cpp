@@ -2,6 +2,7 @@
 // written with its own start, its direction found from its coordinates (never from the file's
 // direction attributes, which design programs write in different units and senses): the one
 // that makes the element, built with its own length and radii, end on the chord to its <End>.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -20,6 +21,9 @@ const double kShortest = 1e-6;
 // the one before, and at what angle to it, the next may start.
 const double kEndGap = 1e-3;
 const double kJoinTurn = 1e-3;
+// How far the spirals of one plan may turn in all (radians), some thousands of full turns: each
+// is built piece by piece, and a file of absurd spirals must not keep the import busy for long.
+const double kMostSpiralTurning = 1e5;
 
 // One element of the file as an element line's values; R1 and R2 signed, positive turning
 // right (clockwise).
@@ -184,11 +188,17 @@ std::string PlanElementLines(const XmlNode& coordGeom, double PKstart, bool xBef
   std::vector<double> PKs;
   double PK = PKstart;
   ChainElement before = {};
+  double spiralTurning = 0;
   for (const XmlNode& child : coordGeom.children) {
     if (child.name != "Line" && child.name != "Curve" && child.name != "Spiral") continue;
     const FileElement e = ReadFileElement(child);
     if (!e.readable) return ElementsRefusal(PK);
     if (e.L < kShortest) continue;
+    if (e.kind == ChainKind::Spiral) {
+      spiralTurning +=
+          e.L / std::min(Absolute(e.R1 == 0 ? e.R2 : e.R1), Absolute(e.R2 == 0 ? e.R1 : e.R2));
+      if (!(spiralTurning <= kMostSpiralTurning)) return ElementsRefusal(PK);
+    }
     double degrees = 0;
     if (!StartDirection(e, degrees)) return ElementsRefusal(PK);
     const std::string first = ShortestText(xBeforeY ? e.start.X : e.start.Y);

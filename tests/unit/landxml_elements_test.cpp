@@ -174,6 +174,10 @@ TEST(LandXmlElements, Refusals) {
                  spiral),
        elements("1157.0796")},
       {Alignment("<Line/><Line/>"), elements("1000.0000")},
+      // Spirals wound absurdly tight: refused, quickly.
+      {Alignment(QuarterCurve() +
+                 "<Spiral length=\"1e6\" radiusStart=\"INF\" radiusEnd=\"1\" rot=\"cw\">" + spiral),
+       elements("1157.0796")},
       // Nothing longer than 1e-6.
       {Alignment(QuarterCurve(" rot=\"cw\" radius=\"100\" length=\"1e-7\"")),
        elements("1000.0000")},
