@@ -25,12 +25,15 @@ std::string LandXmlAlignmentName(const XmlNode& alignment);
 // order the "X before Y" setting reads them, the profile lines, the cant lines "station C" from
 // its <Cant>, C negative for curvature="ccw"; lines joined by CR LF; an empty profile or cant
 // without one), or the refusal "Alignment <name> cannot be taken over: <reason>." with
-// the texts left empty. Besides the reasons of the file format's own rules, a plan whose vertices
-// would not run through the file's element ends within 1 mm is refused as "its elements at <PK>
-// do not read as straight, spiral, curve, spiral, straight", and a profile that CALC would not
-// read as "its profile at <PK> does not read as grades and vertical curves". An unsymmetrical
-// vertical curve's <PK> is where it starts (its station less lengthIn). A <CantStation> with a
-// transitionType other than "clothoid" is refused as "its cant at <PK> is not a straight ramp".
+// the texts left empty. A plan that does not read as straight, spiral, curve, spiral, straight
+// with vertices that run through the file's element ends within 1 mm is taken over as element
+// lines instead (see landxml_elements.h), refused as "its elements at <PK> do not read as
+// straights, curves and clothoids" when they do not hold together. Besides the reasons of the
+// file format's own rules (a <Chain>, a spiral of another kind), a profile that CALC would not
+// read is refused as "its profile at <PK> does not read as grades and vertical curves". An
+// unsymmetrical vertical curve's <PK> is where it starts (its station less lengthIn). A
+// <CantStation> with a transitionType other than "clothoid" is refused as "its cant at <PK> is
+// not a straight ramp".
 struct LandXmlTakeOver {
   std::string refusal;  // empty when taken over
   AlignmentTexts texts;

@@ -1,10 +1,12 @@
 // LandXML: the alignment in Trace Alignment's texts written as a LandXML 1.2 document tree, its
-// elements in chainage order with the coordinates a design program or controller reads.
+// elements in chainage order with the coordinates a design program or controller reads (an
+// alignment in the element form as its own elements, landxml_element_export.cpp).
 #include "landxml/landxml.h"
 
 #include <cmath>
 
 #include "geometry.h"
+#include "landxml/landxml_elements.h"
 #include "shortest_text.h"
 #include "spiral.h"
 
@@ -147,10 +149,15 @@ LandXmlExport ExportAlignment(const AlignmentTexts& texts, const std::string& na
     return result;
   }
   const Alignment& a = reading.alignment;
-  XmlNode alignment = Element("Alignment", {{"name", name},
-                                            {"staStart", ShortestText(a.PKstart)},
-                                            {"length", ShortestText(a.PKend - a.PKstart)}});
-  alignment.children.push_back(CoordGeom(a));
+  double length = a.PKend - a.PKstart;
+  if (IsElementForm(a)) {
+    length = 0;
+    for (const ChainElement& e : a.chain.elements) length += e.L;
+  }
+  XmlNode alignment = Element(
+      "Alignment",
+      {{"name", name}, {"staStart", ShortestText(a.PKstart)}, {"length", ShortestText(length)}});
+  alignment.children.push_back(IsElementForm(a) ? ChainCoordGeom(a.chain) : CoordGeom(a));
   // The schema places <Cant> after the plan and before the profile.
   const Cant& cant = reading.cant.cant;
   if (!cant.points.empty()) alignment.children.push_back(CantElement(cant, name));

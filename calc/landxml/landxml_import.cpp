@@ -2,7 +2,8 @@
 // elements are read from their coordinates (never from the file's direction attributes, which
 // design programs write in different conventions), checked in a fixed order of refusals, turned
 // into vertices where the straights meet, and the result built again to make sure it runs
-// through the file's own element ends.
+// through the file's own element ends. A plan that does not read as vertices is taken over as
+// element lines (landxml_elements.cpp).
 #include "landxml/landxml.h"
 
 #include <cmath>
@@ -10,6 +11,7 @@
 
 #include "alignment/profile.h"
 #include "geometry.h"
+#include "landxml/landxml_elements.h"
 #include "landxml/landxml_numbers.h"
 #include "number_text.h"
 #include "shortest_text.h"
@@ -170,13 +172,18 @@ bool LinesContinue(const PlanElement& a, const PlanElement& b) {
          across(b.start) <= kEndAgreement;
 }
 
-// The first refusal of the plan that names its kind (all but the sequence as a whole), or "".
-std::string PlanRefusal(const std::vector<PlanElement>& plan, bool chained) {
+// The refusal of a plan that neither the vertex form nor the element form takes, or "".
+std::string KindRefusal(const std::vector<PlanElement>& plan, bool chained) {
   if (chained) return "it holds a <Chain> or an <IrregularLine>";
   for (const PlanElement& e : plan) {
     if (e.kind == SpiralKind && !e.clothoid)
       return Reason("the spiral at %s is not a clothoid", e.PK);
   }
+  return "";
+}
+
+// The first refusal of the vertex form that names the order of the elements, or "".
+std::string OrderRefusal(const std::vector<PlanElement>& plan) {
   if (plan.front().kind != LineKind) return "it starts with a curve";
   if (plan.back().kind != LineKind) return "it ends with a curve";
   for (size_t i = 1; i < plan.size(); ++i) {
@@ -466,8 +473,9 @@ LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY) {
   const std::vector<PlanElement> plan =
       coordGeom ? ReadPlan(*coordGeom, PKstart, chained) : std::vector<PlanElement>();
   if (plan.empty() && !chained) return refuse("it has no geometry");
-  std::string reason = PlanRefusal(plan, chained);
+  std::string reason = KindRefusal(plan, chained);
   if (!reason.empty()) return refuse(reason);
+  const std::string orderReason = OrderRefusal(plan);
 
   std::string profileLines;
   reason = ProfileLines(alignment, profileLines);
@@ -476,8 +484,12 @@ LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY) {
   std::string vertexLines;
   std::vector<CurveGroup> groups;
   const std::string PKtext = ShortestText(PKstart);
-  std::string planReason = PlanVertices(plan, xBeforeY, vertexLines, groups);
+  std::string planReason = orderReason;
+  if (planReason.empty()) planReason = PlanVertices(plan, xBeforeY, vertexLines, groups);
   if (planReason.empty()) planReason = GeometryRefusal(PKtext, vertexLines, xBeforeY, plan, groups);
+  // A plan that does not read as vertices is taken over as its elements.
+  if (!planReason.empty())
+    planReason = PlanElementLines(*coordGeom, PKstart, xBeforeY, vertexLines);
   if (!planReason.empty()) return refuse(planReason);
   if (!reason.empty()) return refuse(reason);
   std::string cantLines;

@@ -1,6 +1,7 @@
 // LandXML in Trace Alignment end to end: design files in the shapes design programs write taken
-// over into the fields (and CALC on them), every refusal and file problem shown with the fields
-// left alone, and an export read back by the program and by a second XML parser.
+// over into the fields (and CALC on them), as vertices or as elements, every refusal and file
+// problem shown with the fields left alone, and exports read back by the program and by a second
+// XML parser.
 #include <msxml2.h>
 #include <objbase.h>
 
@@ -111,6 +112,86 @@ std::string Siding(const std::string& elements, const std::string& profile = "")
 std::string LandXmlFile(const std::string& alignments) {
   return kHeader + "  <Alignments name=\"Yard\">\r\n" + alignments + "  </Alignments>\r\n" +
          "</LandXML>\r\n";
+}
+
+// A branch line in LandXML 1.1 as a design program writes it: a curve that starts it, a compound
+// curve with a spiral from one radius to the other, reverse curves; directions in radians (not
+// read: the import takes them from the coordinates).
+const std::string kBranchFile =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+    "<LandXML xmlns=\"http://www.landxml.org/schema/LandXML-1.1\" version=\"1.1\" "
+    "date=\"2026-11-30\" time=\"10:00:00\">\r\n"
+    "  <Units><Metric linearUnit=\"meter\" areaUnit=\"squareMeter\" volumeUnit=\"cubicMeter\" "
+    "angularUnit=\"radians\" directionUnit=\"radians\"/></Units>\r\n"
+    "  <Project name=\"Branch line\"/>\r\n"
+    "  <Application name=\"Road and rail design\" version=\"9.1\"/>\r\n"
+    "  <Alignments name=\"Branch\">\r\n"
+    "    <Alignment name=\"Branch\" length=\"640\" staStart=\"0\">\r\n"
+    "      <CoordGeom>\r\n"
+    "        <Curve rot=\"ccw\" radius=\"500\" crvType=\"arc\" length=\"40.0000000000\" "
+    "staStart=\"0.0000000000\" dirStart=\"0.5235987756\" dirEnd=\"0.4435987756\">"
+    "<Start>5000.0000000000 1000.0000000000</Start><Center>5250.0000000000 566.9872981078"
+    "</Center><End>5035.4036509808 1018.5937716969</End></Curve>\r\n"
+    "        <Spiral staStart=\"40.0000000000\" length=\"60.0000000000\" radiusStart=\"500\" "
+    "radiusEnd=\"1200\" rot=\"ccw\" spiType=\"clothoid\" dirStart=\"0.4435987756\">"
+    "<Start>5035.4036509808 1018.5937716969</Start><PI>5058.7962843250 1029.7095860246</PI>"
+    "<End>5090.7604738908 1041.6898903814</End><Feature code=\"CS\"/></Spiral>\r\n"
+    "        <Curve rot=\"ccw\" radius=\"1200\" crvType=\"arc\" length=\"80.0000000000\" "
+    "staStart=\"100.0000000000\"><Start>5090.7604738908 1041.6898903814</Start>"
+    "<Center>5511.9154575763 -81.9775335999</Center><End>5166.5517114554 1067.2499821103"
+    "</End></Curve>\r\n"
+    "        <Spiral staStart=\"180.0000000000\" length=\"50.0000000000\" radiusStart=\"1200\" "
+    "radiusEnd=\"INF\" rot=\"ccw\" spiType=\"clothoid\"><Start>5166.5517114554 1067.2499821103"
+    "</Start><PI>5182.5138645426 1072.0468990923</PI><End>5214.6305026096 1080.9734434861</End>"
+    "</Spiral>\r\n"
+    "        <Line staStart=\"230.0000000000\" length=\"100.0000000000\" dir=\"0.2710978\">"
+    "<Start>5214.6305026096 1080.9734434861</Start><End>5310.9782262743 1107.7524678266</End>"
+    "<Feature name=\"track\"><Property label=\"gauge\" value=\"1435\"/></Feature></Line>\r\n"
+    "        <Spiral staStart=\"330.0000000000\" length=\"70.0000000000\" radiusStart=\"INF\" "
+    "radiusEnd=\"800\" rot=\"cw\" spiType=\"clothoid\"><Start>5310.9782262743 1107.7524678266"
+    "</Start><PI>5355.9450060800 1120.2505990241</PI><End>5378.1353930595 1127.4776124297</End>"
+    "</Spiral>\r\n"
+    "        <Curve rot=\"cw\" radius=\"800\" crvType=\"arc\" length=\"120.0000000000\" "
+    "staStart=\"400.0000000000\"><Start>5378.1353930595 1127.4776124297</Start>"
+    "<Center>5130.3972458019 1888.1521883118</Center><End>5489.0273487516 1173.0406940270"
+    "</End></Curve>\r\n"
+    "        <Spiral staStart=\"520.0000000000\" length=\"70.0000000000\" radiusStart=\"800\" "
+    "radiusEnd=\"INF\" rot=\"cw\" spiType=\"clothoid\"><Start>5489.0273487516 1173.0406940270"
+    "</Start><PI>5509.8885702185 1183.5026458514</PI><End>5550.6526167482 1206.2294379710</End>"
+    "</Spiral>\r\n"
+    "        <Line staStart=\"590.0000000000\" length=\"50.0000000000\" dir=\"0.5086\">"
+    "<Start>5550.6526167482 1206.2294379710</Start><End>5594.3240015736 1230.5771308275</End>"
+    "</Line>\r\n"
+    "      </CoordGeom>\r\n"
+    "    </Alignment>\r\n"
+    "  </Alignments>\r\n"
+    "</LandXML>\r\n";
+
+// The worked elements and the element table CALC gives for them.
+const char* const kWorkedElements =
+    "curve 40 -500 1000 5000 30\r\nspiral 60 -500 -1200\r\ncurve 80 -1200\r\n"
+    "spiral 50 -1200 0\r\nstraight 100\r\nspiral 70 0 800\r\ncurve 120 800\r\n"
+    "spiral 70 800 0\r\nstraight 50";
+const std::vector<std::string> kWorkedTable = {
+    "Element\tPK\tY\tX\tDirection\tR start\tR end\tL",
+    "1 curve\t0.0000\t1000.0000\t5000.0000\t 30' 0' 0'\t-500.0000\t-500.0000\t40.0000",
+    "2 spiral\t40.0000\t1018.5938\t5035.4037\t 25' 24' 58.82'\t-500.0000\t-1200.0000\t60.0000",
+    "3 curve\t100.0000\t1041.6899\t5090.7605\t 20' 32' 46.31'\t-1200.0000\t-1200.0000\t80.0000",
+    "4 spiral\t180.0000\t1067.2500\t5166.5517\t 16' 43' 35.32'\t-1200.0000\t-\t50.0000",
+    "5 straight\t230.0000\t1080.9734\t5214.6305\t 15' 31' 58.14'\t-\t-\t100.0000",
+    "6 spiral\t330.0000\t1107.7525\t5310.9782\t 15' 31' 58.14'\t-\t800.0000\t70.0000",
+    "7 curve\t400.0000\t1127.4776\t5378.1354\t 18' 2' 22.22'\t800.0000\t800.0000\t120.0000",
+    "8 spiral\t520.0000\t1173.0407\t5489.0273\t 26' 38' 1.94'\t800.0000\t-\t70.0000",
+    "9 straight\t590.0000\t1206.2294\t5550.6526\t 29' 8' 26.03'\t-\t-\t50.0000",
+    "End\t640.0000\t1230.5771\t5594.3240\t 29' 8' 26.03'\t-\t-\t-"};
+
+// CALC's element table is the worked one, row for row.
+void ExpectWorkedTable(const std::string& calc) {
+  const size_t at = calc.find(kWorkedTable.front());
+  ASSERT_NE(std::string::npos, at) << calc;
+  std::string expected;
+  for (const std::string& row : kWorkedTable) expected += row + "\r\n";
+  EXPECT_EQ(expected, calc.substr(at, expected.size()));
 }
 
 const std::string kBom = "\xEF\xBB\xBF";
@@ -520,8 +601,6 @@ TEST_F(LandXml, RefusalsAndUnreadableFilesSaySoAndLeaveTheFields) {
   const size_t firstCurve = kSidingElements.find("        <Curve");
   const size_t exitSpiral = kSidingElements.find("        <Spiral", firstCurve);
   const size_t lastLine = kSidingElements.find("        <Line", exitSpiral);
-  const std::string startsWithCurve = kSidingElements.substr(firstCurve);
-  const std::string endsWithSpiral = kSidingElements.substr(0, lastLine);
   const std::string spiralToLine = kSidingElements.substr(0, firstCurve) +
                                    "        <Line><Start>0.8886067418 195.6290869161</Start>"
                                    "<End>1 300</End></Line>\r\n";
@@ -551,20 +630,16 @@ TEST_F(LandXml, RefusalsAndUnreadableFilesSaySoAndLeaveTheFields) {
        refused + "it holds a <Chain> or an <IrregularLine>."},
       {"bloss.xml", LandXmlFile(Siding(notClothoid)),
        refused + "the spiral at 155.6469 is not a clothoid."},
-      {"starts-with-curve.xml", LandXmlFile(Siding(startsWithCurve)),
-       refused + "it starts with a curve."},
-      {"ends-with-spiral.xml", LandXmlFile(Siding(endsWithSpiral)),
-       refused + "it ends with a curve."},
       {"angle.xml", LandXmlFile(Siding(angle)),
-       refused + "two straights meet at an angle at 100.0000."},
-      {"two-curves.xml", LandXmlFile(Siding(twoCurves)), refused + "two curves meet at 391.2663."},
+       refused + "its elements at 100.0000 do not read as straights, curves and clothoids."},
+      {"two-curves.xml", LandXmlFile(Siding(twoCurves)),
+       refused + "its elements at 391.2663 do not read as straights, curves and clothoids."},
       {"spiral-between-curves.xml", LandXmlFile(Siding(spiralBetweenCurves)),
-       refused + "a spiral joins two curves at 391.2663."},
+       refused + "its elements at 391.2663 do not read as straights, curves and clothoids."},
       {"unsymmetrical.xml", LandXmlFile(Siding(kSidingElements, unsymmetrical)),
        refused + "its profile has an unsymmetrical vertical curve at 210.0000."},
       {"spiral-to-line.xml", LandXmlFile(Siding(spiralToLine)),
-       refused +
-           "its elements at 195.6469 do not read as straight, spiral, curve, spiral, straight."},
+       refused + "its elements at 195.6469 do not read as straights, curves and clothoids."},
       {"imperial.xml",
        "<?xml version=\"1.0\"?>\n<LandXML xmlns=\"http://www.landxml.org/schema/LandXML-1.2\">"
        "<Units><Imperial linearUnit=\"USSurveyFoot\"/></Units><Alignments>" +
@@ -748,4 +823,54 @@ TEST_F(LandXml, CantImportedWithItsSideAndExportedBack) {
   ImportFrom(exported);
   EXPECT_TRUE(WaitForText(field, lines));
   EXPECT_TRUE(SameLines(kSidingVertices, FieldTexts().vertices));
+}
+
+TEST_F(LandXml, ElementDesignFileIsTakenOverAsElementsAndCalculated) {
+  Fill(kTypedPK, kTypedVertices, kTypedProfile);
+  ImportFrom(Write("branch.xml", kBranchFile));
+  EXPECT_TRUE(WaitForText(GetDlgItem(dialog, IDC_PK_START), "0"));
+  const AlignmentTexts texts = FieldTexts();
+  const std::vector<std::string> lines = Lines(texts.vertices);
+  ASSERT_EQ(9u, lines.size()) << texts.vertices;
+  EXPECT_EQ(0u, lines[0].find("curve 40 -500 1000 5000 ")) << lines[0];
+  EXPECT_EQ(0u, lines[2].find("curve 80 -1200 ")) << lines[2];
+  EXPECT_EQ("", texts.profile);
+
+  const std::string calc = Calculate(polver, dialog);
+  EXPECT_EQ(AlignmentCalcBlock(texts), calc);
+  EXPECT_EQ(std::string::npos, calc.find('!')) << calc;
+  ExpectWorkedTable(calc);
+
+  // The imported track drawn, for the eye: its elements numbered where they start.
+  SendMessageA(polver.editor, EM_SETSEL, 0, 0);
+  PressButton(dialog, IDC_DRAWING);
+  HWND drawing = WaitForWindow(Pid(), "PolverAlignmentDrawing", "Alignment drawing");
+  ASSERT_NE(nullptr, drawing);
+  Settle(drawing);
+  SaveScreenshot("landxml-elements-drawing");
+  BringToFront(drawing);
+  PressKeys("Escape");
+  EXPECT_TRUE(WaitForWindowGone(Pid(), "PolverAlignmentDrawing", "Alignment drawing"));
+}
+
+TEST_F(LandXml, ElementAlignmentIsExportedAndTakenBack) {
+  Fill("0", kWorkedElements, "");
+  const std::string exported = Path("branch.xml");
+  PressButton(dialog, IDC_EXPORT_LANDXML);
+  HWND save = WaitForDialogWith(Pid(), kExportCaption, kFileNameField);
+  ASSERT_NE(nullptr, save);
+  ChooseFile(save, Path("branch"));
+  WaitUntilGone(save);
+  for (int waited = 0; !Exists(exported) && waited < 10000; waited += 50) Sleep(50);
+  ASSERT_TRUE(Exists(exported));
+  const std::string bytes = FileBytes(exported);
+  EXPECT_NE(std::string::npos, bytes.find("radiusStart=\"500\" radiusEnd=\"1200\"")) << bytes;
+
+  Fill(kTypedPK, kTypedVertices, kTypedProfile);
+  ImportFrom(exported);
+  EXPECT_TRUE(WaitForText(GetDlgItem(dialog, IDC_PK_START), "0"));
+  EXPECT_EQ(9u, Lines(FieldTexts().vertices).size()) << FieldTexts().vertices;
+  const std::string calc = Calculate(polver, dialog);
+  EXPECT_EQ(std::string::npos, calc.find('!')) << calc;
+  ExpectWorkedTable(calc);
 }
