@@ -108,18 +108,13 @@ std::string AlignmentCantBlock(const AlignmentTexts& texts, const std::string& s
   }
 
   block += Line("Point\tPK\tCant\tCant design\tdCant\tTwist");
-  std::vector<std::string> notRead;
-  size_t points = 0, outside = 0;
+  const SelectedPoints selected = ReadSelectedPoints(selection);
+  size_t outside = 0;
   Largest largestDCant, largestTwist;
   bool hasBefore = false;
   PointLine before;
-  for (const std::string& line : NonBlankLines(selection)) {
-    PointLine point;
-    if (!ReadPointLine(line, point)) {
-      notRead.push_back(NotReadText(line));
-      continue;
-    }
-    ++points;
+  for (const SelectedPoint& each : selected.read) {
+    const PointLine& point = each.point;
     const double PK = point.first, C = point.second;
     std::string row = point.name + kTab + FixedText(PK, 4) + kTab + CantText(C);
     double design = 0;
@@ -144,7 +139,7 @@ std::string AlignmentCantBlock(const AlignmentTexts& texts, const std::string& s
     before = point;
     hasBefore = true;
   }
-  block += PointListSummary(notRead, points, outside);
+  block += PointListSummary(selected.notRead, selected.read.size(), outside);
   block += LargestLine(largestDCant, largestTwist);
   return block;
 }

@@ -74,15 +74,10 @@ std::string AlignmentHeightsBlock(const AlignmentTexts& texts, const std::string
   }
 
   block += Line("Point\tPK\tH\tH design\tdH");
-  std::vector<std::string> notRead;
-  size_t points = 0, outside = 0;
-  for (const std::string& line : NonBlankLines(selection)) {
-    PointLine point;
-    if (!ReadPointLine(line, point)) {
-      notRead.push_back(NotReadText(line));
-      continue;
-    }
-    ++points;
+  const SelectedPoints selected = ReadSelectedPoints(selection);
+  size_t outside = 0;
+  for (const SelectedPoint& each : selected.read) {
+    const PointLine& point = each.point;
     std::string row = point.name + Column(point.first) + Column(point.second);
     double design = 0;
     if (DesignHeight(reading.profile, point.first, design)) {
@@ -93,6 +88,6 @@ std::string AlignmentHeightsBlock(const AlignmentTexts& texts, const std::string
     }
     block += Line(row);
   }
-  block += PointListSummary(notRead, points, outside);
+  block += PointListSummary(selected.notRead, selected.read.size(), outside);
   return block;
 }

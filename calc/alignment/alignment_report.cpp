@@ -264,22 +264,18 @@ std::string AlignmentPointList(PointListAction action, const AlignmentTexts& tex
                        "\tElement");
   }
 
-  std::vector<std::string> notRead;
-  size_t points = 0, outside = 0;
-  for (const std::string& line : NonBlankLines(selection)) {
-    PointLine point;
-    if (!ReadPointLine(line, point)) {
-      notRead.push_back(NotReadText(line));
-      continue;
-    }
-    ++points;
+  const SelectedPoints selected = ReadSelectedPoints(selection);
+  size_t outside = 0;
+  for (const SelectedPoint& each : selected.read) {
+    const std::string& line = each.line;
+    const PointLine& point = each.point;
     bool off = false;
     const std::string columns =
         list ? ListColumns(context, line, point, off) : SetOutColumns(context, point, off);
     if (off) ++outside;
     AddLine(block, point.name + columns);
   }
-  block += PointListSummary(notRead, points, outside);
+  block += PointListSummary(selected.notRead, selected.read.size(), outside);
   return block;
 }
 

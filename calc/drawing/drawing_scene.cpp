@@ -196,13 +196,11 @@ DrawingScene BuildDrawingScene(const AlignmentTexts& texts, const std::string& s
   scene.profile = std::move(profile.profile);
   scene.vertexLabelSide = VertexLabelSides(scene.alignment);
   scene.mainPoints = MainPoints(scene.alignment);
-  for (const std::string& text : NonBlankLines(selection)) {
-    PointLine line;
-    if (!ReadPointLine(text, line)) continue;
+  for (const SelectedPoint& each : ReadSelectedPoints(selection).read) {
     double H = 0;
-    const bool hasHeight = ReadPointHeight(text, H);
+    const bool hasHeight = ReadPointHeight(each.line, H);
     scene.points.push_back(
-        ReadDrawingPoint(scene.alignment, scene.profile, line, texts.xBeforeY, hasHeight, H));
+        ReadDrawingPoint(scene.alignment, scene.profile, each.point, texts.xBeforeY, hasHeight, H));
   }
   return scene;
 }

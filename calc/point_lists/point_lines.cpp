@@ -148,3 +148,16 @@ bool ReadPointLine(const std::string& line, PointLine& point) {
   point.second = second;
   return true;
 }
+
+SelectedPoints ReadSelectedPoints(const std::string& selection) {
+  SelectedPoints selected;
+  for (const std::string& line : NonBlankLines(selection)) {
+    PointLine point;
+    if (ReadPointLine(line, point)) {
+      selected.read.push_back({line, point});
+    } else {
+      selected.notRead.push_back(NotReadText(line));
+    }
+  }
+  return selected;
+}

@@ -44,3 +44,16 @@ struct PointLine {
 // Reads one line; false (point unchanged) when it has too few fields or a field that should be a
 // number is not one.
 bool ReadPointLine(const std::string& line, PointLine& point);
+
+// The selection's lines read as points: every line that reads, with its text (for the further
+// fields a block takes from it: a height, a cant), and the "Not read" text of every line that
+// does not, each in line order.
+struct SelectedPoint {
+  std::string line;
+  PointLine point;
+};
+struct SelectedPoints {
+  std::vector<SelectedPoint> read;
+  std::vector<std::string> notRead;
+};
+SelectedPoints ReadSelectedPoints(const std::string& selection);

@@ -58,7 +58,6 @@ void ExpectSameLines(const std::string& text, const std::vector<std::string>& ex
   }
 }
 
-
 // A compound curve turning left, as a design program writes it to four decimals, with its
 // directions in radians (which the import does not read) and a <Feature>.
 const std::string kCompound =
