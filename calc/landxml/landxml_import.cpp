@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 
+#include "alignment/cant.h"
 #include "alignment/profile.h"
 #include "geometry.h"
 #include "landxml/landxml_elements.h"
@@ -426,7 +427,8 @@ std::string ProfileLines(const XmlNode& alignment, std::string& lines) {
 
 // The alignment's <Cant> as cant lines, one per <CantStation> in file order: "station C" with C
 // its appliedCant (in millimetres as written), negative for a curve to the left
-// (curvature="ccw"); or the refusal of a station that does not ramp straight or does not read.
+// (curvature="ccw"); or the refusal of a station that does not ramp straight or does not read,
+// or of stations that CALC would not read.
 // gauge, rotationPoint, speeds and the other attributes are not used.
 std::string CantLines(const XmlNode& alignment, std::string& lines) {
   const XmlNode* cant = alignment.Child("Cant");
@@ -451,7 +453,14 @@ std::string CantLines(const XmlNode& alignment, std::string& lines) {
     lines += ShortestText(PK) + " " + ShortestText(C == 0 ? 0.0 : C);
     first = false;
   }
-  return "";
+  // Whatever CALC would not read (one station only, stations that do not grow) is refused here,
+  // as the profile is, so that every alignment taken over calculates.
+  const std::vector<std::string> problems = ReadCant(lines).problems;
+  if (problems.empty() || first) return "";
+  const size_t at = problems.front().find("PK ");
+  const double problemPK =
+      at == std::string::npos ? TextToNum(lines) : TextToNum(problems.front().substr(at + 3));
+  return Reason("its cant at %s does not read as chainages and cants", problemPK);
 }
 
 }  // namespace

@@ -418,8 +418,8 @@ std::string CantAlignment(const std::string& cant) {
 }  // namespace
 
 // The cant taken over from <Cant> wherever it stands among the alignment's children (sign from
-// curvature, attributes not used left alone), refused where a station does not ramp straight,
-// and written back so that the import gives the same lines.
+// curvature, attributes not used left alone), refused where a station does not ramp straight or
+// CALC would not read the lines, and written back so that the import gives the same lines.
 TEST(LandXml, CantTakenOverAndWrittenBack) {
   const std::string stations =
       "<lx:Cant name=\"c\" gauge=\"1.5\" rotationPoint=\"insideRail\">"
@@ -442,6 +442,15 @@ TEST(LandXml, CantTakenOverAndWrittenBack) {
       {"<Cant><CantStation station=\"1050\" appliedCant=\"x\"/></Cant>", "",
        "Alignment A cannot be taken over: its cant after 1050.0000 does not read as chainages "
        "and cants."},
+      // What CALC would not read is refused as the profile is: one station, or going back.
+      {"<Cant><CantStation station=\"1050\" appliedCant=\"60\"/></Cant>", "",
+       "Alignment A cannot be taken over: its cant at 1050.0000 does not read as chainages and "
+       "cants."},
+      {"<Cant><CantStation station=\"1050\" appliedCant=\"60\"/><CantStation station=\"1040\" "
+       "appliedCant=\"60\"/></Cant>",
+       "",
+       "Alignment A cannot be taken over: its cant at 1040.0000 does not read as chainages and "
+       "cants."},
   };
   for (const Case& test : cases) {
     const LandXmlTakeOver taken = TakeOver(CantAlignment(test.cant));
