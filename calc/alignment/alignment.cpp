@@ -12,21 +12,9 @@
 
 namespace {
 
-PlanePoint Plus(PlanePoint a, PlanePoint b) {
-  return {a.Y + b.Y, a.X + b.X};
-}
-PlanePoint Minus(PlanePoint a, PlanePoint b) {
-  return {a.Y - b.Y, a.X - b.X};
-}
-PlanePoint Times(double f, PlanePoint a) {
-  return {f * a.Y, f * a.X};
-}
 // The unit normal to the right of the unit direction u.
 PlanePoint RightOf(PlanePoint u) {
   return {u.X, -u.Y};
-}
-double Dot(PlanePoint a, PlanePoint u) {
-  return DotProduct(a.Y, a.X, u.Y, u.X);
 }
 double Cross(PlanePoint a, PlanePoint u) {
   return CrossProduct(a.Y, a.X, u.Y, u.X);
@@ -223,6 +211,13 @@ PlanePoint SpiralPoint(PlanePoint origin, PlanePoint u, double side, double l, d
 
 bool IsElementForm(const Alignment& alignment) {
   return !alignment.chain.elements.empty();
+}
+
+double TrackLength(const Alignment& alignment) {
+  if (!IsElementForm(alignment)) return alignment.PKend - alignment.PKstart;
+  double length = 0;
+  for (const ChainElement& e : alignment.chain.elements) length += e.L;
+  return length;
 }
 
 Alignment AlignmentFromChain(ElementChain chain) {

@@ -68,6 +68,10 @@ struct Alignment {
 // True when the alignment was typed as a chain of elements rather than vertices.
 bool IsElementForm(const Alignment& alignment);
 
+// The length along the track: PK end less PK start, or in the element form, whose chainages may
+// jump at a station equation, the sum of the elements' lengths.
+double TrackLength(const Alignment& alignment);
+
 // The alignment of a chain of elements, read without problems: no vertices, one
 // AlignmentElement per element, PK start at the first element's start and the end at the last
 // one's end.

@@ -97,14 +97,12 @@ void AddElementTable(std::string& block, const Alignment& a, const Profile& prof
                        (cants ? DesignCantColumn(cant, PK) : ""));
   };
   const std::vector<ChainElement>& elements = a.chain.elements;
-  double length = 0;
   for (size_t i = 0; i < elements.size(); ++i) {
     const ChainElement& e = elements[i];
     const bool straight = e.kind == ChainKind::Straight;
     row(ElementName(a, static_cast<int>(i)), e.PKstart, e.start, e.direction,
         (straight ? "-" : RadiusColumn(e.Rstart)) + kTab + (straight ? "-" : RadiusColumn(e.Rend)) +
             kTab + LengthText(e.L));
-    length += e.L;
   }
   const ChainElement& last = elements.back();
   row("End", last.PKstart + last.L, last.end, last.endDirection, "-\t-\t-");
@@ -113,7 +111,7 @@ void AddElementTable(std::string& block, const Alignment& a, const Profile& prof
     block += ProfileTable(profile);
     AddLine(block, "");
   }
-  AddLine(block, "Length=" + LengthText(length) +
+  AddLine(block, "Length=" + LengthText(TrackLength(a)) +
                      "   Elements=" + Trim(NumToText(static_cast<double>(elements.size()))));
 }
 
@@ -161,7 +159,7 @@ std::string AlignmentCalcBlock(const AlignmentTexts& texts) {
     block += ProfileTable(profile);
     AddLine(block, "");
   }
-  AddLine(block, "Length=" + LengthText(a.PKend - a.PKstart) +
+  AddLine(block, "Length=" + LengthText(TrackLength(a)) +
                      "   Curves=" + Trim(NumToText(static_cast<double>(n - 2))));
   return block;
 }

@@ -32,18 +32,6 @@ constexpr double kGaussNodes[4] = {0.1834346424956498, 0.5255324099163290, 0.796
 constexpr double kGaussWeights[4] = {0.3626837833783620, 0.3137066458778873, 0.2223810344533745,
                                      0.1012285362903763};
 
-PlanePoint Plus(PlanePoint a, PlanePoint b) {
-  return {a.Y + b.Y, a.X + b.X};
-}
-PlanePoint Minus(PlanePoint a, PlanePoint b) {
-  return {a.Y - b.Y, a.X - b.X};
-}
-PlanePoint Times(double f, PlanePoint a) {
-  return {f * a.Y, f * a.X};
-}
-double Dot(PlanePoint a, PlanePoint b) {
-  return DotProduct(a.Y, a.X, b.Y, b.X);
-}
 PlanePoint Tangent(double direction) {
   return {std::sin(direction), std::cos(direction)};
 }

@@ -11,10 +11,6 @@ namespace {
 
 constexpr size_t kMostTracePoints = 100000;
 
-PlanePoint Minus(PlanePoint a, PlanePoint b) {
-  return {a.Y - b.Y, a.X - b.X};
-}
-
 // The unit vector along a, or `otherwise` when a has no length.
 PlanePoint Unit(PlanePoint a, PlanePoint otherwise) {
   const double length = std::hypot(a.Y, a.X);

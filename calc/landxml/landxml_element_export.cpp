@@ -4,24 +4,10 @@
 
 #include "geometry.h"
 #include "landxml/landxml_elements.h"
+#include "landxml/landxml_nodes.h"
 #include "shortest_text.h"
 
 namespace {
-
-XmlNode Element(const std::string& name,
-                std::vector<std::pair<std::string, std::string>> attributes = {}) {
-  XmlNode node;
-  node.name = name;
-  node.attributes = std::move(attributes);
-  return node;
-}
-
-// A point as LandXML writes it: "northing easting", X before Y.
-XmlNode PointElement(const std::string& name, PlanePoint P) {
-  XmlNode node = Element(name);
-  node.text = ShortestText(P.X) + " " + ShortestText(P.Y);
-  return node;
-}
 
 // A spiral's radius: "INF" for a straight's.
 std::string SpiralRadius(double R) {
@@ -60,13 +46,9 @@ XmlNode SpiralElement(double PK, double L, double Rstart, double Rend, PlanePoin
 
 void AddElement(const ChainElement& e, XmlNode& geometry) {
   switch (e.kind) {
-    case ChainKind::Straight: {
-      XmlNode line =
-          Element("Line", {{"staStart", ShortestText(e.PKstart)}, {"length", ShortestText(e.L)}});
-      line.children = {PointElement("Start", e.start), PointElement("End", e.end)};
-      geometry.children.push_back(line);
+    case ChainKind::Straight:
+      geometry.children.push_back(LineElement(e.PKstart, e.L, e.start, e.end));
       return;
-    }
     case ChainKind::Curve: {
       // The centre lies R to the right of the start (to the left for R < 0).
       const PlanePoint centre = {e.start.Y + e.Rstart * std::cos(e.direction),

@@ -17,10 +17,9 @@ namespace {
 
 // Elements shorter than this are left out.
 const double kShortest = 1e-6;
-// How far an element built from its start may end from its <End>, and how far from the end of
-// the one before, and at what angle to it, the next may start.
+// How far an element built from its start may end from its <End> (how far from the end of the one
+// before, and at what angle to it, the next may start is the element lines' own rule).
 const double kEndGap = 1e-3;
-const double kJoinTurn = 1e-3;
 // How far the spirals of one plan may turn in all (radians), some thousands of full turns: each
 // is built piece by piece, and a file of absurd spirals must not keep the import busy for long.
 const double kMostSpiralTurning = 1e5;
@@ -159,13 +158,6 @@ bool StartDirection(const FileElement& e, double& degrees) {
   return std::isfinite(degrees);
 }
 
-double Turn(double radians) {
-  const double r = std::fmod(radians, TimesPi(2));
-  if (r > TimesPi(1)) return r - TimesPi(2);
-  if (r <= -TimesPi(1)) return r + TimesPi(2);
-  return r;
-}
-
 // The element number of an "!Element <n>..." problem line, from 1; 0 for any other line.
 size_t ProblemElement(const std::string& problem) {
   const std::string head = "!Element ";
@@ -187,7 +179,6 @@ std::string PlanElementLines(const XmlNode& coordGeom, double PKstart, bool xBef
   lines.clear();
   std::vector<double> PKs;
   double PK = PKstart;
-  ChainElement before = {};
   double spiralTurning = 0;
   for (const XmlNode& child : coordGeom.children) {
     if (child.name != "Line" && child.name != "Curve" && child.name != "Spiral") continue;
@@ -208,16 +199,13 @@ std::string PlanElementLines(const XmlNode& coordGeom, double PKstart, bool xBef
     ChainElement built;
     if (!BuildElement(line, xBeforeY, built) || !(LengthOf(built.end, e.end) <= kEndGap))
       return ElementsRefusal(PK);
-    if (!PKs.empty() && !(LengthOf(before.end, built.start) <= kEndGap &&
-                          Absolute(Turn(built.direction - before.endDirection)) <= kJoinTurn))
-      return ElementsRefusal(PK);
     lines += (lines.empty() ? "" : "\r\n") + line;
     PKs.push_back(PK);
-    before = built;
     PK = built.PKstart + built.L;  // as the chain runs on from this element
   }
   if (PKs.empty()) return ElementsRefusal(PKstart);
-  // The lines as CALC reads them.
+  // The lines as CALC reads them: an element that starts more than 1 mm from the end of the one
+  // before, or turns there by more than 0.001 rad, is refused at its own start.
   const AlignmentReading reading = ReadAlignment({ShortestText(PKstart), lines, xBeforeY, ""});
   if (!reading.problems.empty()) {
     const size_t n = ProblemElement(reading.problems.front());

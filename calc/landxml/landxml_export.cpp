@@ -7,27 +7,13 @@
 
 #include "geometry.h"
 #include "landxml/landxml_elements.h"
+#include "landxml/landxml_nodes.h"
 #include "shortest_text.h"
 #include "spiral.h"
 
 namespace {
 
 const char* const kNamespace = "http://www.landxml.org/schema/LandXML-1.2";
-
-XmlNode Element(const std::string& name,
-                std::vector<std::pair<std::string, std::string>> attributes = {},
-                const std::string& text = "") {
-  XmlNode node;
-  node.name = name;
-  node.attributes = std::move(attributes);
-  node.text = text;
-  return node;
-}
-
-// A point as LandXML writes it: "northing easting", X before Y.
-XmlNode PointElement(const std::string& name, PlanePoint P) {
-  return Element(name, {}, ShortestText(P.X) + " " + ShortestText(P.Y));
-}
 
 PlanePoint Along(PlanePoint from, double distance, double direction) {
   return {from.Y + distance * std::sin(direction), from.X + distance * std::cos(direction)};
@@ -40,13 +26,6 @@ double DirectionOf(PlanePoint u) {
 // Where a spiral's end tangents meet: its long tangent from the straight's end.
 double LongTangent(double L, double C) {
   return ClothoidX(L, C) - ClothoidY(L, C) / std::tan(ClothoidAngle(L, C));
-}
-
-XmlNode LineElement(double PK, double length, PlanePoint start, PlanePoint end) {
-  XmlNode line =
-      Element("Line", {{"staStart", ShortestText(PK)}, {"length", ShortestText(length)}});
-  line.children = {PointElement("Start", start), PointElement("End", end)};
-  return line;
 }
 
 XmlNode SpiralElement(double PK, double L, const std::string& radiusStart,
@@ -149,14 +128,9 @@ LandXmlExport ExportAlignment(const AlignmentTexts& texts, const std::string& na
     return result;
   }
   const Alignment& a = reading.alignment;
-  double length = a.PKend - a.PKstart;
-  if (IsElementForm(a)) {
-    length = 0;
-    for (const ChainElement& e : a.chain.elements) length += e.L;
-  }
-  XmlNode alignment = Element(
-      "Alignment",
-      {{"name", name}, {"staStart", ShortestText(a.PKstart)}, {"length", ShortestText(length)}});
+  XmlNode alignment = Element("Alignment", {{"name", name},
+                                            {"staStart", ShortestText(a.PKstart)},
+                                            {"length", ShortestText(TrackLength(a))}});
   alignment.children.push_back(IsElementForm(a) ? ChainCoordGeom(a.chain) : CoordGeom(a));
   // The schema places <Cant> after the plan and before the profile.
   const Cant& cant = reading.cant.cant;
