@@ -64,19 +64,4 @@ TEST(AlignmentElements, WorkedBlocks) {
   for (const auto& c : cases) EXPECT_EQ(AfterHead(c.block), c.expected);
 }
 
-// A station equation: the second straight's chainages start again at 100, so chainage 150 lies
-// on both; setting out takes the first element in line order, and an element whose own line
-// gives its start begins there even when that is a hair (under 0.001) from where the one before
-// ended, as design programs write their coordinates.
-TEST(AlignmentElements, StationEquationsAndRoundedJoints) {
-  const AlignmentTexts texts = {
-      "0", "straight 200 0 0 0\nstraight 100 0.0004 200 0 100\nstraight 50", false, ""};
-  EXPECT_EQ(AfterHead(AlignmentSetOutBlock(texts, "A 150 1\nB 250 0\nC 320 0")),
-            (std::vector<std::string>{"Point\tPK\td\tY\tX\tElement",
-                                      "A\t150.0000\t1.0000\t1.0000\t150.0000\t1 straight",
-                                      "B\t250.0000\t0.0000\t0.0004\t350.0000\t3 straight",
-                                      "C\t320.0000\t0.0000\t-\t-\t!Chainage outside of alignment!",
-                                      "", "Points=3   Outside=1   Not read=0"}));
-}
-
 }  // namespace

@@ -1,7 +1,8 @@
-// An alignment typed as a chain of elements: the worked chain's figures, each problem line, the
-// chainage rules, and the properties that make its geometry trustworthy: a spiral lies on the
-// exact clothoid, projecting a set-out point gives back its chainage and offset, and a vertex
-// alignment typed again as its elements has the same main points.
+// An alignment typed as a chain of elements (its worked figures are in the blocks of
+// alignment_elements_test.cpp): each problem line, the chainage rules, and the properties that make
+// its geometry trustworthy: a spiral lies on the exact clothoid, projecting a set-out point gives
+// back its chainage and offset, and a vertex alignment typed again as its elements has the same
+// main points.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,62 +25,6 @@ std::string Number(double x) {
   char text[40];
   std::snprintf(text, sizeof text, "%.17g", x);
   return text;
-}
-
-TEST(ElementChain, WorkedChainFigures) {
-  const ElementChainReading reading = ReadElementChain(
-      "curve 40 -500 1000 5000 30\r\nspiral 60 -500 -1200\r\ncurve 80 -1200\r\n"
-      "spiral 50 -1200 0\r\n\r\nstraight 100\r\nspiral 70 0 800\r\ncurve 120 800\r\n"
-      "spiral 70 800 0\r\nstraight 50",
-      0, false);
-  ASSERT_TRUE(reading.problems.empty());
-  ASSERT_EQ(reading.echo.size(), 9u);
-  const ElementChain& chain = reading.chain;
-  const char* const starts[] = {"1 curve 0.0000 1000.0000 5000.0000  30' 0' 0'",
-                                "2 spiral 40.0000 1018.5938 5035.4037  25' 24' 58.82'",
-                                "3 curve 100.0000 1041.6899 5090.7605  20' 32' 46.31'",
-                                "4 spiral 180.0000 1067.2500 5166.5517  16' 43' 35.32'",
-                                "5 straight 230.0000 1080.9734 5214.6305  15' 31' 58.14'",
-                                "6 spiral 330.0000 1107.7525 5310.9782  15' 31' 58.14'",
-                                "7 curve 400.0000 1127.4776 5378.1354  18' 2' 22.22'",
-                                "8 spiral 520.0000 1173.0407 5489.0273  26' 38' 1.94'",
-                                "9 straight 590.0000 1206.2294 5550.6526  29' 8' 26.03'",
-                                "End 640.0000 1230.5771 5594.3240  29' 8' 26.03'"};
-  for (int i = 0; i < 10; ++i) {
-    const ChainElement& e = chain.elements.at(static_cast<size_t>(i < 9 ? i : 8));
-    EXPECT_EQ(i < 9 ? ChainElementName(chain, i) + " " + FixedText(e.PKstart, 4) + " " +
-                          Text(e.start) + " " + AngleText(e.direction)
-                    : "End " + FixedText(e.PKstart + e.L, 4) + " " + Text(e.end) + " " +
-                          AngleText(e.endDirection),
-              starts[i]);
-  }
-
-  const std::pair<PlanePoint, const char*> projections[] = {
-      {{1031.104, 5057.250}, "65.0000 2.4998 2 spiral"},
-      {{1057.117, 5138.306}, "149.9999 -1.2004 3 curve"},
-      {{1118.016, 5344.443}, "365.0002 0.7996 6 spiral"},
-      {{1143.511, 5430.928}, "454.9998 -3.0001 7 curve"},
-      {{900, 4000}, "outside"}};
-  for (const auto& p : projections) {
-    const ChainStation s = ProjectOntoChain(chain, p.first);
-    EXPECT_EQ(!s.found ? "outside"
-                       : FixedText(s.PK, 4) + " " + FixedText(s.d, 4) + " " +
-                             ChainElementName(chain, s.element),
-              p.second);
-  }
-  const struct {
-    double PK, d;
-    const char* point;
-  } setOuts[] = {{35, 1.5, "1017.7736 5030.2411 1 curve"},
-                 {250, -2, "1084.4023 5234.4356 5 straight"},
-                 {700, 0, "outside"}};
-  for (const auto& o : setOuts) {
-    const int e = ChainElementAtChainage(chain, o.PK);
-    EXPECT_EQ(
-        e < 0 ? "outside"
-              : Text(SetOutOnChainElement(chain, e, o.PK, o.d)) + " " + ChainElementName(chain, e),
-        o.point);
-  }
 }
 
 TEST(ElementChain, ProblemLines) {
