@@ -196,71 +196,53 @@ TEST(Cant, WorkedListAndSetOut) {
                                 "", "Points=2   Outside=1   Not read=0"})));
 }
 
-// One row of each layout: without a profile, and outside both the profile and the cant.
+// One row of each layout: vertices or elements, with or without a profile, and outside the
+// profile and the cant. In the element form H and Cant close the element table's rows too.
 TEST(Cant, ColumnLayouts) {
-  AlignmentTexts texts = kWorked;
-  texts.cant = "1500 10\r\n5000 10";
-  struct Row {
-    bool profile;
-    bool setOut;
-    const char* line;
-    const char* header;
-    const char* row;
-  };
-  const Row rows[] = {
-      {false, false, "P1 870 1180 157.20 12",
-       "Point\tY\tX\tPK\td\tCant\tCant design\tdCant\tElement",
-       "P1\t870.0000\t1180.0000\t2049.0759\t-0.6247\t12.0\t10.0\t2.0\tV1 curve"},
-      {false, false, "P0 518.57 246.42 150 3",
-       "Point\tY\tX\tPK\td\tCant\tCant design\tdCant\tElement",
-       "P0\t518.5700\t246.4200\t1049.9966\t0.0019\t3.0\t-\t-\tstraight V0-V1\t"
-       "!Chainage outside of cant!"},
-      {true, false, "P0 518.57 246.42 150 3",
-       "Point\tY\tX\tH\tPK\td\tH design\tdH\tCant\tCant design\tdCant\tElement",
-       "P0\t518.5700\t246.4200\t150.0000\t1049.9966\t0.0019\t-\t-\t3.0\t-\t-\tstraight V0-V1\t"
-       "!Chainage outside of profile!\t!Chainage outside of cant!"},
-      {false, true, "C 1050 0", "Point\tPK\td\tY\tX\tCant\tElement",
-       "C\t1050.0000\t0.0000\t518.5695\t246.4238\t-\tstraight V0-V1\t!Chainage outside of cant!"},
-      {true, true, "C 1050 0", "Point\tPK\td\tY\tX\tH\tCant\tElement",
-       "C\t1050.0000\t0.0000\t518.5695\t246.4238\t-\t-\tstraight V0-V1\t"
-       "!Chainage outside of profile!\t!Chainage outside of cant!"},
-      {true, true, "D 6000 0", "Point\tPK\td\tY\tX\tH\tCant\tElement",
-       "D\t6000.0000\t0.0000\t-\t-\t-\t-\t!Chainage outside of alignment!"},
-  };
-  for (const Row& row : rows) {
-    texts.profile = row.profile ? kWorkedProfile : "";
-    const std::string block =
-        row.setOut ? AlignmentSetOutBlock(texts, row.line) : AlignmentListBlock(texts, row.line);
-    EXPECT_NE(block.find(std::string("\r\n") + row.header + "\r\n" + row.row + "\r\n\r\n"),
-              std::string::npos)
-        << block;
-  }
-}
-
-// The same columns after the element form's own: H and Cant close the element table's rows, and
-// the point lists name the element.
-TEST(Cant, ElementFormColumns) {
-  const AlignmentTexts texts = {
+  AlignmentTexts vertices = kWorked;
+  vertices.cant = "1500 10\r\n5000 10";
+  AlignmentTexts profile = vertices;
+  profile.profile = kWorkedProfile;
+  const AlignmentTexts elements = {
       " 0",
       "curve 40 -500 1000 5000 30\r\nspiral 60 -500 -1200\r\ncurve 80 -1200\r\nspiral 50 -1200 0",
       false, "0 100\r\n640 106.4", "0 0\r\n40 -50\r\n600 -50"};
   const struct {
     std::string block;
     const char* header;
-    const char* row;
+    const char* row;  // and the line after it
   } rows[] = {
-      {AlignmentCalcBlock(texts), "Element\tPK\tY\tX\tDirection\tR start\tR end\tL\tH\tCant",
+      {AlignmentListBlock(vertices, "P1 870 1180 157.20 12"),
+       "Point\tY\tX\tPK\td\tCant\tCant design\tdCant\tElement",
+       "P1\t870.0000\t1180.0000\t2049.0759\t-0.6247\t12.0\t10.0\t2.0\tV1 curve\r\n"},
+      {AlignmentListBlock(vertices, "P0 518.57 246.42 150 3"),
+       "Point\tY\tX\tPK\td\tCant\tCant design\tdCant\tElement",
+       "P0\t518.5700\t246.4200\t1049.9966\t0.0019\t3.0\t-\t-\tstraight V0-V1\t"
+       "!Chainage outside of cant!\r\n"},
+      {AlignmentListBlock(profile, "P0 518.57 246.42 150 3"),
+       "Point\tY\tX\tH\tPK\td\tH design\tdH\tCant\tCant design\tdCant\tElement",
+       "P0\t518.5700\t246.4200\t150.0000\t1049.9966\t0.0019\t-\t-\t3.0\t-\t-\tstraight V0-V1\t"
+       "!Chainage outside of profile!\t!Chainage outside of cant!\r\n"},
+      {AlignmentSetOutBlock(vertices, "C 1050 0"), "Point\tPK\td\tY\tX\tCant\tElement",
+       "C\t1050.0000\t0.0000\t518.5695\t246.4238\t-\tstraight V0-V1\t!Chainage outside of cant!"
+       "\r\n"},
+      {AlignmentSetOutBlock(profile, "C 1050 0"), "Point\tPK\td\tY\tX\tH\tCant\tElement",
+       "C\t1050.0000\t0.0000\t518.5695\t246.4238\t-\t-\tstraight V0-V1\t"
+       "!Chainage outside of profile!\t!Chainage outside of cant!\r\n"},
+      {AlignmentSetOutBlock(profile, "D 6000 0"), "Point\tPK\td\tY\tX\tH\tCant\tElement",
+       "D\t6000.0000\t0.0000\t-\t-\t-\t-\t!Chainage outside of alignment!\r\n"},
+      {AlignmentCalcBlock(elements), "Element\tPK\tY\tX\tDirection\tR start\tR end\tL\tH\tCant",
        "1 curve\t0.0000\t1000.0000\t5000.0000\t 30' 0' 0'\t-500.0000\t-500.0000\t40.0000\t"
        "100.0000\t0.0"},
-      {AlignmentListBlock(texts, "P1 1031.104 5057.250 101 -48"),
+      {AlignmentListBlock(elements, "P1 1031.104 5057.250 101 -48"),
        "Point\tY\tX\tH\tPK\td\tH design\tdH\tCant\tCant design\tdCant\tElement",
        "P1\t1031.1040\t5057.2500\t101.0000\t65.0000\t2.4998\t100.6500\t0.3500\t-48.0\t-50.0\t"
        "2.0\t2 spiral"},
-      {AlignmentSetOutBlock(texts, "S 120 -2"), "Point\tPK\td\tY\tX\tH\tCant\tElement",
-       "S\t120.0000\t-2.0000\t1046.6685\t5110.2165\t101.2000\t-50.0\t3 curve\r\n"},
+      {AlignmentSetOutBlock(elements, "S 120 -2"), "Point\tPK\td\tY\tX\tH\tCant\tElement",
+       "S\t120.0000\t-2.0000\t1046.6685\t5110.2165\t101.2000\t-50.0\t3 curve"},
   };
   for (const auto& row : rows) {
-    EXPECT_NE(row.block.find(std::string("\r\n") + row.header + "\r\n" + row.row),
+    EXPECT_NE(row.block.find(std::string("\r\n") + row.header + "\r\n" + row.row + "\r\n"),
               std::string::npos)
         << row.block;
   }
