@@ -23,3 +23,10 @@ bool ReadXmlPoint(const XmlNode* node, PlanePoint& point) {
   point = {easting, northing};
   return true;
 }
+
+std::string Reason(const char* pattern, double PK) {
+  std::string reason = pattern;
+  const size_t at = reason.find("%s");
+  if (at != std::string::npos) reason.replace(at, 2, FixedText(PK, 4));
+  return reason;
+}

@@ -15,3 +15,6 @@ bool ReadXmlPair(const XmlNode* node, double& first, double& second);
 
 // A point's text "northing easting [elevation]": X is its first number, Y its second.
 bool ReadXmlPoint(const XmlNode* node, PlanePoint& point);
+
+// A refusal's reason with its chainage: pattern's "%s" replaced by FixedText(PK, 4).
+std::string Reason(const char* pattern, double PK);
