@@ -82,9 +82,37 @@ std::string ProfileLines(const XmlNode& alignment, std::string& lines) {
   return Reason("its profile at %s does not read as grades and vertical curves", PK);
 }
 
+const RotationPoint kRotationPoints[5] = {{"insideRail", PivotAt::Inner},
+                                          {"center", PivotAt::Centre},
+                                          {"outsideRail", PivotAt::Outer},
+                                          {"leftRail", PivotAt::Left},
+                                          {"rightRail", PivotAt::Right}};
+
+namespace {
+
+// The pivot line of a <Cant>'s rotationPoint, "pivot <word> [gauge]" with its CR LF, or "" for
+// none or a rotationPoint of another value. A gauge that does not read as a number is written as
+// it stands, so that the line does not read either.
+std::string PivotLine(const XmlNode& cant) {
+  const std::string* rotation = cant.Attribute("rotationPoint");
+  if (!rotation) return "";
+  for (const RotationPoint& point : kRotationPoints) {
+    if (Trim(*rotation) != point.name) continue;
+    std::string line = std::string("pivot ") + PivotWord(point.at);
+    const std::string* gauge = cant.Attribute("gauge");
+    double value = 0;
+    if (gauge) line += " " + (ReadXmlNumber(*gauge, value) ? ShortestText(value) : Trim(*gauge));
+    return line + "\r\n";
+  }
+  return "";
+}
+
+}  // namespace
+
 std::string CantLines(const XmlNode& alignment, std::string& lines) {
   const XmlNode* cant = alignment.Child("Cant");
   if (!cant) return "";
+  lines = PivotLine(*cant);
   double PK = 0;
   bool first = true;
   for (const XmlNode& station : cant->children) {
@@ -105,13 +133,16 @@ std::string CantLines(const XmlNode& alignment, std::string& lines) {
     lines += ShortestText(PK) + " " + ShortestText(C == 0 ? 0.0 : C);
     first = false;
   }
-  // Whatever CALC would not read (one station only, stations that do not grow) is refused here,
-  // as the profile is, so that every alignment taken over calculates.
+  if (first) lines.clear();  // a pivot line alone is no cant
+  // Whatever CALC would not read (one station only, stations that do not grow, a pivot line that
+  // does not read) is refused here, as the profile is, so that every alignment taken over
+  // calculates.
   const std::vector<std::string> problems = ReadCant(lines).problems;
   if (problems.empty() || first) return "";
+  if (problems.front().compare(0, 20, "!Cant line not read:") == 0)
+    return "its cant's pivot does not read as a rotation point and a gauge in metres";
   const size_t at = problems.front().find("PK ");
   const double problemPK =
       at == std::string::npos ? TextToNum(lines) : TextToNum(problems.front().substr(at + 3));
   return Reason("its cant at %s does not read as chainages and cants", problemPK);
 }
-
