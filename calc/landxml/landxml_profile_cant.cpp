@@ -90,21 +90,24 @@ const RotationPoint kRotationPoints[5] = {{"insideRail", PivotAt::Inner},
 
 namespace {
 
-// The pivot line of a <Cant>'s rotationPoint, "pivot <word> [gauge]" with its CR LF, or "" for
-// none or a rotationPoint of another value. A gauge that does not read as a number is written as
-// it stands, so that the line does not read either.
-std::string PivotLine(const XmlNode& cant) {
+const char* const kPivotNotRead =
+    "its cant's pivot does not read as a rotation point and a gauge in metres";
+
+// The pivot line of a <Cant>'s rotationPoint, "pivot <word> [gauge]" with its CR LF, or none for
+// no rotationPoint or one of another value; false when its gauge is there but no number.
+bool PivotLine(const XmlNode& cant, std::string& line) {
   const std::string* rotation = cant.Attribute("rotationPoint");
-  if (!rotation) return "";
+  if (!rotation) return true;
   for (const RotationPoint& point : kRotationPoints) {
     if (Trim(*rotation) != point.name) continue;
-    std::string line = std::string("pivot ") + PivotWord(point.at);
+    line = std::string("pivot ") + PivotWord(point.at);
     const std::string* gauge = cant.Attribute("gauge");
     double value = 0;
-    if (gauge) line += " " + (ReadXmlNumber(*gauge, value) ? ShortestText(value) : Trim(*gauge));
-    return line + "\r\n";
+    if (gauge && !ReadXmlNumber(*gauge, value)) return false;
+    if (gauge) line += " " + ShortestText(value);
+    line += "\r\n";
   }
-  return "";
+  return true;
 }
 
 }  // namespace
@@ -112,7 +115,6 @@ std::string PivotLine(const XmlNode& cant) {
 std::string CantLines(const XmlNode& alignment, std::string& lines) {
   const XmlNode* cant = alignment.Child("Cant");
   if (!cant) return "";
-  lines = PivotLine(*cant);
   double PK = 0;
   bool first = true;
   for (const XmlNode& station : cant->children) {
@@ -133,14 +135,16 @@ std::string CantLines(const XmlNode& alignment, std::string& lines) {
     lines += ShortestText(PK) + " " + ShortestText(C == 0 ? 0.0 : C);
     first = false;
   }
-  if (first) lines.clear();  // a pivot line alone is no cant
+  if (first) return "";  // without stations there is no cant, nor a pivot
+  std::string pivot;
+  if (!PivotLine(*cant, pivot)) return kPivotNotRead;
+  lines = pivot + lines;
   // Whatever CALC would not read (one station only, stations that do not grow, a pivot line that
   // does not read) is refused here, as the profile is, so that every alignment taken over
   // calculates.
   const std::vector<std::string> problems = ReadCant(lines).problems;
-  if (problems.empty() || first) return "";
-  if (problems.front().compare(0, 20, "!Cant line not read:") == 0)
-    return "its cant's pivot does not read as a rotation point and a gauge in metres";
+  if (problems.empty()) return "";
+  if (problems.front().compare(0, 20, "!Cant line not read:") == 0) return kPivotNotRead;
   const size_t at = problems.front().find("PK ");
   const double problemPK =
       at == std::string::npos ? TextToNum(lines) : TextToNum(problems.front().substr(at + 3));

@@ -455,6 +455,9 @@ TEST(LandXml, CantTakenOverAndWrittenBack) {
       {Ramp(" rotationPoint=\"center\" gauge=\"1435\""), "",
        "Alignment A cannot be taken over: its cant's pivot does not read as a rotation point and a "
        "gauge in metres."},
+      {Ramp(" rotationPoint=\"center\" gauge=\"1,435\""), "",
+       "Alignment A cannot be taken over: its cant's pivot does not read as a rotation point and a "
+       "gauge in metres."},
       {"<Cant gauge=\"0.3\" rotationPoint=\"center\"><CantStation station=\"1000\" "
        "appliedCant=\"0\"/><CantStation station=\"1100\" appliedCant=\"365\"/></Cant>",
        "",
