@@ -267,6 +267,14 @@ TEST(Cant, ColumnLayouts) {
               std::string::npos)
         << row.block;
   }
+  // With a pivot line the element table ends in each rail's height.
+  AlignmentTexts pivoted = elements;
+  pivoted.cant = std::string("pivot right\r\n") + elements.cant;
+  const std::string calc = AlignmentCalcBlock(pivoted);
+  EXPECT_NE(calc.find("\tL\tH\tCant\tH left\tH right\r\n1 curve\t"), std::string::npos) << calc;
+  EXPECT_NE(calc.find("\t60.0000\t100.4000\t-50.0\t100.3500\t100.4000\r\n3 curve\t"),
+            std::string::npos)
+      << calc;
 }
 
 TEST(Cant, ListCant) {
