@@ -9,6 +9,10 @@
 #include "point_lists/point_lines.h"
 #include "point_lists/point_list_summary.h"
 
+const char* const kRailHeightsHead = "\tH left\tH right";
+const char* const kTrackHeightHead = "\tH track";
+const char* const kTrackHeightListHead = "\tH track\tdH track";
+
 namespace {
 
 const char* const kTab = "\t";
@@ -22,7 +26,37 @@ std::string Column(double x) {
   return kTab + FixedText(x, 4);
 }
 
+// z(d) at PK where the profile, the cant and the track surface reach.
+bool TrackHeight(const Profile& profile, const Cant& cant, double PK, double d, double& z) {
+  double H = 0, C = 0;
+  return DesignHeight(profile, PK, H) && DesignCant(cant, PK, C) &&
+         TrackSurfaceHeight(cant.pivot, H, C, d, z);
+}
+
 }  // namespace
+
+bool HasTrackHeights(const Profile& profile, const Cant& cant) {
+  return cant.pivot.given && !profile.vpis.empty();
+}
+
+std::string RailHeightsColumns(const Profile& profile, const Cant& cant, double PK) {
+  double H = 0, C = 0;
+  if (!DesignHeight(profile, PK, H) || !DesignCant(cant, PK, C)) return "\t-\t-";
+  const RailHeights rails = RailHeightsAt(cant.pivot, H, C);
+  return Column(rails.left) + Column(rails.right);
+}
+
+std::string TrackHeightColumn(const Profile& profile, const Cant& cant, double PK, double d) {
+  double z = 0;
+  return TrackHeight(profile, cant, PK, d, z) ? Column(z) : "\t-";
+}
+
+std::string TrackHeightListColumns(const Profile& profile, const Cant& cant, double PK, double d,
+                                   bool hasHeight, double H) {
+  double z = 0;
+  if (!TrackHeight(profile, cant, PK, d, z)) return "\t-\t-";
+  return Column(z) + (hasHeight ? Column(H - z) : "\t-");
+}
 
 std::string ProfileEcho(const ProfileReading& profile) {
   if (profile.echo.empty()) return "";

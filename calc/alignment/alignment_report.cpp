@@ -82,19 +82,22 @@ std::string RadiusColumn(double R) {
 
 // The element form's CALC: one row per element where it starts, the End row, the profile table
 // when there is a profile, then the length and the number of elements. H and Cant as in the main
-// points table.
+// points table, and with a pivot line each rail's height.
 void AddElementTable(std::string& block, const Alignment& a, const Profile& profile,
                      const Cant& cant, bool xBeforeY) {
   const bool heights = !profile.vpis.empty();
   const bool cants = !cant.points.empty();
+  const bool rails = HasTrackHeights(profile, cant);
   AddLine(block, "Element\tPK\t" + CoordinateHeader(xBeforeY) + "\tDirection\tR start\tR end\tL" +
-                     (heights ? "\tH" : "") + (cants ? kCantColumnHead : ""));
+                     (heights ? "\tH" : "") + (cants ? kCantColumnHead : "") +
+                     (rails ? kRailHeightsHead : ""));
   const auto row = [&](const std::string& name, double PK, PlanePoint P, double direction,
                        const std::string& rest) {
     AddLine(block, name + kTab + LengthText(PK) + kTab + CoordinateColumns(P, xBeforeY) + kTab +
                        AngleText(direction) + kTab + rest +
                        (heights ? DesignHeightColumn(profile, PK) : "") +
-                       (cants ? DesignCantColumn(cant, PK) : ""));
+                       (cants ? DesignCantColumn(cant, PK) : "") +
+                       (rails ? RailHeightsColumns(profile, cant, PK) : ""));
   };
   const std::vector<ChainElement>& elements = a.chain.elements;
   for (size_t i = 0; i < elements.size(); ++i) {
@@ -137,12 +140,14 @@ std::string AlignmentCalcBlock(const AlignmentTexts& texts) {
 
   AddCurveTable(block, a);
 
+  const bool rails = HasTrackHeights(profile, cant);
   AddLine(block, "Point\tPK\t" + CoordinateHeader(texts.xBeforeY) + (heights ? "\tH" : "") +
-                     (cants ? kCantColumnHead : ""));
+                     (cants ? kCantColumnHead : "") + (rails ? kRailHeightsHead : ""));
   const auto row = [&](const std::string& name, double PK, PlanePoint P) {
     AddLine(block, name + kTab + LengthText(PK) + kTab + CoordinateColumns(P, texts.xBeforeY) +
                        (heights ? DesignHeightColumn(profile, PK) : "") +
-                       (cants ? DesignCantColumn(cant, PK) : ""));
+                       (cants ? DesignCantColumn(cant, PK) : "") +
+                       (rails ? RailHeightsColumns(profile, cant, PK) : ""));
   };
   row(a.vertices[0].name, a.PKstart, a.vertices[0].at);
   for (size_t i = 1; i + 1 < n; ++i) {
@@ -174,11 +179,13 @@ struct PointListContext {
   const Cant& cant;
   bool cants;
   bool xBeforeY;
+  bool track;  // the heights of the canted track: a pivot line and a profile
 };
 
 // A "List PK, d" row after the point's name, each column after a TAB; outside gets whether the
 // point lies off the alignment. The columns: the coordinates, [H], PK, d, [H design, dH], [Cant,
-// Cant design, dCant], the element, then the warnings of a chainage outside the profile or cant.
+// Cant design, dCant], [H track, dH track], the element, then the warnings of a chainage outside
+// the profile or cant.
 std::string ListColumns(const PointListContext& c, const std::string& line, const PointLine& point,
                         bool& outside) {
   const PlanePoint P =
@@ -193,6 +200,7 @@ std::string ListColumns(const PointListContext& c, const std::string& line, cons
   if (outside) {
     row += c.heights ? "\t-\t-\t-\t-" : "\t-\t-";
     if (c.cants) row += CantListColumnsOffAlignment(measured);
+    if (c.track) row += "\t-\t-";
     return row + kTab + kPointOutsideAlignment;
   }
   row += kTab + LengthText(station.PK) + kTab + LengthText(station.d);
@@ -204,14 +212,16 @@ std::string ListColumns(const PointListContext& c, const std::string& line, cons
     row += "\t-\t-";
   }
   if (c.cants) row += CantListColumns(c.cant, measured, station.PK);
+  if (c.track)
+    row += TrackHeightListColumns(c.profile, c.cant, station.PK, station.d, hasHeight, H);
   row += kTab + ElementName(c.a, station.element);
   if (c.heights && !inProfile) row += kTab + std::string(kChainageOutsideProfile);
   if (c.cants) row += CantWarningColumn(c.cant, station.PK);
   return row;
 }
 
-// A "Set out" row after the point's name: PK, d, the coordinates, [H], [Cant], the element, then
-// the warnings of a chainage outside the profile or cant.
+// A "Set out" row after the point's name: PK, d, the coordinates, [H], [Cant], [H track], the
+// element, then the warnings of a chainage outside the profile or cant.
 std::string SetOutColumns(const PointListContext& c, const PointLine& point, bool& outside) {
   std::string row = kTab + LengthText(point.first) + kTab + LengthText(point.second);
   const int element = ElementAtChainage(c.a, point.first);
@@ -219,6 +229,7 @@ std::string SetOutColumns(const PointListContext& c, const PointLine& point, boo
   if (outside) {
     row += c.heights ? "\t-\t-\t-" : "\t-\t-";
     if (c.cants) row += "\t-";
+    if (c.track) row += "\t-";
     return row + kTab + kChainageOutsideAlignment;
   }
   // A chainage a hair outside the alignment is set out at its end.
@@ -229,6 +240,7 @@ std::string SetOutColumns(const PointListContext& c, const PointLine& point, boo
   const bool inProfile = c.heights && DesignHeight(c.profile, point.first, design);
   if (c.heights) row += kTab + (inProfile ? LengthText(design) : "-");
   if (c.cants) row += DesignCantColumn(c.cant, point.first);
+  if (c.track) row += TrackHeightColumn(c.profile, c.cant, point.first, point.second);
   row += kTab + ElementName(c.a, element);
   if (c.heights && !inProfile) row += kTab + std::string(kChainageOutsideProfile);
   if (c.cants) row += CantWarningColumn(c.cant, point.first);
@@ -248,18 +260,19 @@ std::string AlignmentPointList(PointListAction action, const AlignmentTexts& tex
   }
   const Profile& profile = reading.profile.profile;
   const Cant& cant = reading.cant.cant;
-  const PointListContext context = {reading.alignment,     profile,
-                                    !profile.vpis.empty(), cant,
-                                    !cant.points.empty(),  texts.xBeforeY};
+  const PointListContext context = {
+      reading.alignment,    profile,        !profile.vpis.empty(),         cant,
+      !cant.points.empty(), texts.xBeforeY, HasTrackHeights(profile, cant)};
   const std::string coordinates = CoordinateHeader(texts.xBeforeY);
   const std::string H = context.heights ? "\tH" : "";
   if (list) {
     AddLine(block, "Point\t" + coordinates + H + "\tPK\td" +
                        (context.heights ? "\tH design\tdH" : "") +
-                       (context.cants ? kCantListColumnsHead : "") + "\tElement");
+                       (context.cants ? kCantListColumnsHead : "") +
+                       (context.track ? kTrackHeightListHead : "") + "\tElement");
   } else {
     AddLine(block, "Point\tPK\td\t" + coordinates + H + (context.cants ? kCantColumnHead : "") +
-                       "\tElement");
+                       (context.track ? kTrackHeightHead : "") + "\tElement");
   }
 
   const SelectedPoints selected = ReadSelectedPoints(selection);

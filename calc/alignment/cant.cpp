@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "geometry.h"
 #include "point_lists/point_lines.h"
 
 const char* const kChainageOutsideCant = "!Chainage outside of cant!";
@@ -20,9 +21,15 @@ CantReading ReadCant(const std::string& text) {
   reading.echo = NonBlankLines(text);
   if (reading.echo.empty()) return reading;
   std::vector<CantPoint> points;
+  CantPivot pivot;
   for (const std::string& line : reading.echo) {
     const LineFields split = SplitFields(line);
     const std::vector<std::string>& f = split.fields;
+    if (IsPivotLine(split)) {
+      if (pivot.given || !ReadPivotLine(split, pivot))
+        reading.problems.push_back("!Cant line not read: " + NotReadText(line) + "!");
+      continue;
+    }
     CantPoint point = {"", 0.0, 0.0};
     if (f.size() < 2 || !ReadFullNumber(f[0], split.decimalComma, point.PK) ||
         !ReadFullNumber(f[1], split.decimalComma, point.C)) {
@@ -41,7 +48,16 @@ CantReading ReadCant(const std::string& text) {
     if (!(points[j].PK > points[j - 1].PK))
       reading.problems.push_back("!Cant at PK " + points[j].PKtext + ": PK must grow!");
   }
-  if (reading.problems.empty()) reading.cant.points = std::move(points);
+  if (!reading.problems.empty()) return reading;
+  // The cant is the height of one rail head above the other: it cannot reach their distance.
+  for (const CantPoint& point : points) {
+    if (pivot.given && !(Absolute(point.C) / 1000 < RailHeadDistance(pivot)))
+      reading.problems.push_back("!Cant at PK " + point.PKtext +
+                                 ": cant must stay below the rail-head distance!");
+  }
+  if (!reading.problems.empty()) return reading;
+  reading.cant.points = std::move(points);
+  reading.cant.pivot = pivot;
   return reading;
 }
 

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "alignment/track_heights.h"
+
 struct CantPoint {
   std::string PKtext;  // the PK field as typed on its line, for the report
   double PK;
@@ -19,12 +21,16 @@ struct CantPoint {
 
 struct Cant {
   std::vector<CantPoint> points;  // in line order, PK growing
+  CantPivot pivot;                // the pivot line's, when the field has one
 };
 
-// The cant lines of the dialog's field, "PK C" by the point-list rules (further fields ignored):
-// the echo of every non-blank line as typed, the problem lines (the first kind found only, every
-// line of that kind) and, without problems, the cant. A blank text gives no echo, no problems and
-// no points.
+// The cant lines of the dialog's field, "PK C" by the point-list rules (further fields ignored),
+// and on any line at most one pivot line (track_heights.h), which is no cant line: the echo of
+// every non-blank line as typed, the problem lines (the first kind found only, every line of that
+// kind: lines not read, among them a pivot line that does not read and every pivot line after
+// the first; too few cant lines; a PK that does not grow; with a pivot line, a cant not below the
+// rail-head distance) and, without problems, the cant. A blank text gives no echo, no problems
+// and no points.
 struct CantReading {
   std::vector<std::string> echo;
   std::vector<std::string> problems;

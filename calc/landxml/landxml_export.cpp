@@ -8,6 +8,7 @@
 #include "geometry.h"
 #include "landxml/landxml_elements.h"
 #include "landxml/landxml_nodes.h"
+#include "landxml/landxml_profile_cant.h"
 #include "shortest_text.h"
 #include "spiral.h"
 
@@ -103,11 +104,17 @@ XmlNode ProfileElement(const Profile& profile, const std::string& name) {
 }
 
 // The cant lines as one <CantStation> each: appliedCant the cant's size in millimetres, its
-// side in curvature ("cw" where the left rail lies higher, also at 0; "ccw" below 0). gauge and
-// rotationPoint are required by the schema: standard gauge, turned about the track's centre.
+// side in curvature ("cw" where the left rail lies higher, also at 0; "ccw" below 0). gauge is
+// required by the schema: the pivot line's, else standard gauge; rotationPoint only with a pivot
+// line, which it would otherwise become on import.
 XmlNode CantElement(const Cant& cant, const std::string& name) {
-  XmlNode element =
-      Element("Cant", {{"name", name}, {"gauge", "1.435"}, {"rotationPoint", "center"}});
+  XmlNode element = Element("Cant", {{"name", name}, {"gauge", ShortestText(kStandardGauge)}});
+  if (cant.pivot.given) {
+    element.attributes[1].second = ShortestText(cant.pivot.gauge);
+    for (const RotationPoint& point : kRotationPoints) {
+      if (point.at == cant.pivot.at) element.attributes.push_back({"rotationPoint", point.name});
+    }
+  }
   for (const CantPoint& point : cant.points) {
     element.children.push_back(
         Element("CantStation", {{"station", ShortestText(point.PK)},

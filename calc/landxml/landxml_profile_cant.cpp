@@ -82,6 +82,36 @@ std::string ProfileLines(const XmlNode& alignment, std::string& lines) {
   return Reason("its profile at %s does not read as grades and vertical curves", PK);
 }
 
+const RotationPoint kRotationPoints[5] = {{"insideRail", PivotAt::Inner},
+                                          {"center", PivotAt::Centre},
+                                          {"outsideRail", PivotAt::Outer},
+                                          {"leftRail", PivotAt::Left},
+                                          {"rightRail", PivotAt::Right}};
+
+namespace {
+
+const char* const kPivotNotRead =
+    "its cant's pivot does not read as a rotation point and a gauge in metres";
+
+// The pivot line of a <Cant>'s rotationPoint, "pivot <word> [gauge]" with its CR LF, or none for
+// no rotationPoint or one of another value; false when its gauge is there but no number.
+bool PivotLine(const XmlNode& cant, std::string& line) {
+  const std::string* rotation = cant.Attribute("rotationPoint");
+  if (!rotation) return true;
+  for (const RotationPoint& point : kRotationPoints) {
+    if (Trim(*rotation) != point.name) continue;
+    line = std::string("pivot ") + PivotWord(point.at);
+    const std::string* gauge = cant.Attribute("gauge");
+    double value = 0;
+    if (gauge && !ReadXmlNumber(*gauge, value)) return false;
+    if (gauge) line += " " + ShortestText(value);
+    line += "\r\n";
+  }
+  return true;
+}
+
+}  // namespace
+
 std::string CantLines(const XmlNode& alignment, std::string& lines) {
   const XmlNode* cant = alignment.Child("Cant");
   if (!cant) return "";
@@ -105,13 +135,18 @@ std::string CantLines(const XmlNode& alignment, std::string& lines) {
     lines += ShortestText(PK) + " " + ShortestText(C == 0 ? 0.0 : C);
     first = false;
   }
-  // Whatever CALC would not read (one station only, stations that do not grow) is refused here,
-  // as the profile is, so that every alignment taken over calculates.
+  if (first) return "";  // without stations there is no cant, nor a pivot
+  std::string pivot;
+  if (!PivotLine(*cant, pivot)) return kPivotNotRead;
+  lines = pivot + lines;
+  // Whatever CALC would not read (one station only, stations that do not grow, a pivot line that
+  // does not read) is refused here, as the profile is, so that every alignment taken over
+  // calculates.
   const std::vector<std::string> problems = ReadCant(lines).problems;
-  if (problems.empty() || first) return "";
+  if (problems.empty()) return "";
+  if (problems.front().compare(0, 20, "!Cant line not read:") == 0) return kPivotNotRead;
   const size_t at = problems.front().find("PK ");
   const double problemPK =
       at == std::string::npos ? TextToNum(lines) : TextToNum(problems.front().substr(at + 3));
   return Reason("its cant at %s does not read as chainages and cants", problemPK);
 }
-

@@ -1,14 +1,16 @@
 // Trace Alignment on any bytes: the first byte picks the button (CALC, "List PK, d", "Set out",
 // Trace Alignment on any bytes: the first byte picks the button (CALC, "List PK, d", "Set out",
-// "List H"; "List cant" with 16), "X before Y" (4), the worked profile (8), the worked cant (32)
-// and the worked elements instead of the worked vertices (64); the rest is split at NULs into the
+// "List H"; "List cant" with 16), "X before Y" (4), the worked profile (8), the worked cant (32),
+// the worked elements instead of the worked vertices (64) and a pivot line first in the cant
+// field (128, "pivot inner"); the rest is split at NULs into the
 // vertex (or element) lines, the profile lines, the cant lines and the selection: "selection"
 // alone (the worked vertices or elements), "vertices NUL selection", "vertices NUL profile NUL
 // selection", or "vertices NUL profile NUL cant NUL selection". Whatever the text, each block
 // starts with its title and ends with CR LF, the echo holds every non-blank vertex, profile and
 // cant line, a block with problems ends in problem lines only (the vertices' before the profile's
-// before the cant's), a point list has one row or one "Not read" line per selected line, and
-// CALC of elements has one row per element line and the End row.
+// before the cant's), a point list has one row or one "Not read" line per selected line, CALC of
+// elements has one row per element line and the End row, and CALC gives each rail's height
+// exactly when the cant has a pivot line and there is a profile.
 #include <string>
 #include <vector>
 
@@ -94,6 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       selection = rest.substr(thirdCut + 1);
     }
   }
+  if ((mode & 128) != 0) texts.cant = "pivot inner\r\n" + texts.cant;
 
   const int button = (mode & 16) != 0 ? 4 : mode & 3;
   const std::string block = button == 0   ? AlignmentCalcBlock(texts)
@@ -114,8 +117,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const CantReading cant = ReadCant(texts.cant);
   FuzzCheck(cant.echo == NonBlankLines(texts.cant), "every cant line is echoed", detail);
-  FuzzCheck(cant.problems.empty() == (cant.cant.points.size() == cant.echo.size()),
-            "a cant without problems has one point per line", detail);
+  std::size_t cantLines = 0;  // the lines other than pivot lines
+  for (const std::string& line : cant.echo) cantLines += IsPivotLine(SplitFields(line)) ? 0 : 1;
+  const bool onePointPerLine =
+      cant.cant.points.size() == cantLines && (cantLines > 0 || cant.echo.empty());
+  FuzzCheck(cant.problems.empty() == onePointPerLine,
+            "a cant without problems has one point per cant line", detail);
   const std::string cantEcho = cant.echo.empty() ? "" : "Cant:\r\n" + Lines(cant.echo);
 
   if (button == 4) {
@@ -177,8 +184,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzCheck((profileTable != std::string::npos) == !profile.echo.empty(),
               "CALC has the profile table exactly when there is a profile", detail);
     const std::size_t cantColumn = block.find(std::string(kCantColumnHead) + "\r\n", head.size());
-    FuzzCheck((cantColumn != std::string::npos) == !cant.echo.empty(),
+    const bool rails = block.find(std::string(kCantColumnHead) + kRailHeightsHead + "\r\n",
+                                  head.size()) != std::string::npos;
+    FuzzCheck((cantColumn != std::string::npos || rails) == !cant.echo.empty(),
               "CALC has the Cant column exactly when there is a cant", detail);
+    FuzzCheck(rails == (cant.cant.pivot.given && !profile.echo.empty()),
+              "CALC gives the rails' heights exactly with a pivot line and a profile", detail);
     if (IsElementForm(reading.alignment)) {
       const std::size_t tableEnd = block.find("\r\n\r\n", head.size());
       FuzzCheck(

@@ -1,6 +1,7 @@
 // Trace Alignment with a cant, from the menu to the blocks in the editor: "List PK, d" and
 // "List cant" of the worked alignment with its profile and cant, the cant lines remembered on
-// reopening, and Enter making a new line in the Cant field (real keys).
+// reopening, Enter making a new line in the Cant field (real keys), and "List PK, d" of rail-head
+// shots on the track canted about its inner rail.
 #include <cstring>
 #include <string>
 
@@ -70,5 +71,30 @@ TEST_F(PolverTest, AlignmentCantListsAndRememberedCant) {
   EXPECT_EQ(std::strlen(kWorkedCant) + 2, ReadText(field).size());
   EXPECT_EQ(length, ReadText(polver.editor).size());
   PressKeys("Escape");
+  EXPECT_TRUE(WaitForWindowGone(Pid(), "#32770", kAlignmentCaption));
+}
+
+// The rail-head shots of the worked track with "pivot inner" first in the Cant field: the heights
+// of the rail heads' plane in the block the window appends.
+TEST_F(PolverTest, AlignmentRailHeadShotsOnTheCantedTrack) {
+  const std::string shots =
+      "L1m 869.994 1180.932 156.131 -84\r\nR1m 871.482 1180.740 156.227 -84\r\n"
+      "Mm 789.482 2119.376 149.310 61\r\nKm 1453.858 2977.123 154.590 -70\r\n"
+      "Fm 1455.590 2976.124 - -\r\nfar 0 0 100 0\r\n";
+  const std::string cant = std::string("pivot inner\r\n") + kWorkedCant;
+  WriteText(polver.editor, shots);
+  HWND dialog = OpenAlignment(polver);
+  ASSERT_NE(nullptr, dialog);
+  WriteText(GetDlgItem(dialog, IDC_PK_START), "1000");
+  WriteText(GetDlgItem(dialog, IDC_VERTICES), kWorkedVertices);
+  WriteText(GetDlgItem(dialog, IDC_PROFILE), kWorkedProfile);
+  WriteText(GetDlgItem(dialog, IDC_CANT), cant);
+  const AlignmentTexts texts = {"1000", kWorkedVertices, false, kWorkedProfile, cant};
+  const std::string list = PressOverSelection(polver, dialog, IDC_LIST_PK_D, 0, shots.size());
+  EXPECT_EQ(AlignmentListBlock(texts, shots), list);
+  EXPECT_NE(list.find("\tCant\tCant design\tdCant\tH track\tdH track\tElement\r\n"),
+            std::string::npos)
+      << list;
+  PressButton(dialog, IDCANCEL);
   EXPECT_TRUE(WaitForWindowGone(Pid(), "#32770", kAlignmentCaption));
 }

@@ -479,6 +479,7 @@ class LandXml : public PolverTest {
     texts.xBeforeY =
         SendMessageA(GetDlgItem(dialog, IDC_X_BEFORE_Y), BM_GETCHECK, 0, 0) == BST_CHECKED;
     texts.profile = ReadText(GetDlgItem(dialog, IDC_PROFILE));
+    texts.cant = ReadText(GetDlgItem(dialog, IDC_CANT));
     return texts;
   }
 
@@ -790,7 +791,8 @@ TEST_F(LandXml, ExportOverAFileHeldOpenFailsAndKeepsIt) {
 }
 
 TEST_F(LandXml, CantImportedWithItsSideAndExportedBack) {
-  // The siding turns left: its cant is written with curvature "ccw" and comes in negative.
+  // The siding turns left: its cant is written with curvature "ccw" and comes in negative,
+  // turned about the inner rail: the pivot line first.
   const std::string cant =
       "      <Cant name=\"Siding 3\" gauge=\"1.435\" rotationPoint=\"insideRail\">\r\n"
       "        <CantStation station=\"120\" appliedCant=\"0\" curvature=\"ccw\"/>\r\n"
@@ -800,14 +802,21 @@ TEST_F(LandXml, CantImportedWithItsSideAndExportedBack) {
       "        <CantStation station=\"391.2663100555\" appliedCant=\"110\" curvature=\"ccw\"/>\r\n"
       "        <CantStation station=\"431.2663100555\" appliedCant=\"0\" curvature=\"cw\"/>\r\n"
       "      </Cant>\r\n";
+  const std::string profile =
+      "      <Profile><ProfAlign name=\"P\"><PVI>0 100</PVI>"
+      "<PVI>569.7558835664 101</PVI></ProfAlign></Profile>\r\n";
   const std::string lines =
-      "120 0\r\n155.6468610363 0\r\n195.6468610363 -110\r\n391.2663100555 -110\r\n"
-      "431.2663100555 0";
+      "pivot inner 1.435\r\n120 0\r\n155.6468610363 0\r\n195.6468610363 -110\r\n"
+      "391.2663100555 -110\r\n431.2663100555 0";
   HWND field = GetDlgItem(dialog, IDC_CANT);
   Fill(kTypedPK, kTypedVertices, kTypedProfile);
   WriteText(field, "5 0\r\n9 10");
-  ImportFrom(Write("siding-cant.xml", LandXmlFile(Siding(kSidingElements, cant))));
+  ImportFrom(Write("siding-cant.xml", LandXmlFile(Siding(kSidingElements, cant + profile))));
   EXPECT_TRUE(WaitForText(field, lines));
+  // CALC gives each rail's height.
+  const std::string calc = Calculate(polver, dialog);
+  EXPECT_EQ(AlignmentCalcBlock(FieldTexts()), calc);
+  EXPECT_NE(std::string::npos, calc.find("\tH\tCant\tH left\tH right\r\n")) << calc;
 
   // Export, then the same lines back from the file; a file without a cant empties the field.
   const std::string exported = Path("siding export.xml");

@@ -107,11 +107,32 @@ TEST(Cant, Problems) {
       {"1000 0", {"!Cant: at least two lines are needed!"}},
       {"1000 0\r\n1000.0 5\r\n1100 0\r\n1050 2",
        {"!Cant at PK 1000.0: PK must grow!", "!Cant at PK 1050: PK must grow!"}},
+      // A pivot line on any line is no cant line; one that does not read is a line not read, and
+      // so is every one after the first that reads.
+      {"1000 0\r\nPivot CENTER 1.0\r\n1100 -50", {}},
+      {"pivot\r\npivot inner 1.435 x\r\npivot middle\r\n1000 0\r\n1100 5",
+       {"!Cant line not read: pivot!", "!Cant line not read: pivot inner 1.435 x!",
+        "!Cant line not read: pivot middle!"}},
+      {"pivot inner 1435\r\npivot inner 0.29\r\npivot outer 3.01\r\npivot left 1.5m\r\n1000 0\r\n"
+       "1100 5",
+       {"!Cant line not read: pivot inner 1435!", "!Cant line not read: pivot inner 0.29!",
+        "!Cant line not read: pivot outer 3.01!", "!Cant line not read: pivot left 1.5m!"}},
+      {"pivot inner 3\r\n1000 0\r\npivot outer\r\n1100 5", {"!Cant line not read: pivot outer!"}},
+      {"pivot inner\r\n1000 0", {"!Cant: at least two lines are needed!"}},
+      // With a pivot line a cant must stay below the rail heads' distance, gauge + 0.065.
+      {"pivot right 0.3\r\n1000 364.9\r\n1000.0 365\r\n1100 -365",
+       {"!Cant at PK 1000.0: PK must grow!"}},
+      {"pivot right 0.3\r\n1000 364.9\r\n1050 365\r\n1100 -365.1",
+       {"!Cant at PK 1050: cant must stay below the rail-head distance!",
+        "!Cant at PK 1100: cant must stay below the rail-head distance!"}},
+      {"1000 0\r\n1100 2000", {}},
   };
   for (const Row& row : rows) {
     const CantReading reading = ReadCant(row.text);
     EXPECT_EQ(row.problems, reading.problems) << row.text;
-    EXPECT_EQ(row.problems.empty() ? reading.echo.size() : 0u, reading.cant.points.size());
+    size_t cantLines = 0;
+    for (const std::string& line : reading.echo) cantLines += !IsPivotLine(SplitFields(line));
+    EXPECT_EQ(row.problems.empty() ? cantLines : 0u, reading.cant.points.size()) << row.text;
   }
 
   // The vertices' problems come first, then the profile's, then the cant's.
@@ -246,6 +267,14 @@ TEST(Cant, ColumnLayouts) {
               std::string::npos)
         << row.block;
   }
+  // With a pivot line the element table ends in each rail's height.
+  AlignmentTexts pivoted = elements;
+  pivoted.cant = std::string("pivot right\r\n") + elements.cant;
+  const std::string calc = AlignmentCalcBlock(pivoted);
+  EXPECT_NE(calc.find("\tL\tH\tCant\tH left\tH right\r\n1 curve\t"), std::string::npos) << calc;
+  EXPECT_NE(calc.find("\t60.0000\t100.4000\t-50.0\t100.3500\t100.4000\r\n3 curve\t"),
+            std::string::npos)
+      << calc;
 }
 
 TEST(Cant, ListCant) {
@@ -284,6 +313,11 @@ TEST(Cant, ListCant) {
   EXPECT_NE(AlignmentCantBlock(kWorked, "A 1900 -40\r\nB 1900 -50")
                 .find("\r\nB\t1900.0000\t-50.0\t-45.0\t-5.0\t-\r\n"),
             std::string::npos);
+  // What rounds to zero has no sign: the ramp's start, a small dCant, a small falling twist.
+  EXPECT_NE(
+      AlignmentCantBlock(kWorked, "A 1840.05 -0.03\r\nB 1850.05 -0.04")
+          .find("\r\nA\t1840.0500\t0.0\t0.0\t0.0\t-\r\nB\t1850.0500\t0.0\t-7.5\t7.5\t0.00\r\n"),
+      std::string::npos);
 
   // The vertices, PK start and the profile are not read; a blank cant lacks lines.
   AlignmentTexts cantOnly = WithProfile();

@@ -415,6 +415,13 @@ std::string CantAlignment(const std::string& cant) {
   return Alignment(Line("0 0", "100 0") + kQuarterCurve + Line("200 100", "200 300"), cant);
 }
 
+// A <Cant> of one ramp up to 50 mm with the given attributes.
+std::string Ramp(const std::string& attributes) {
+  return "<Cant" + attributes +
+         "><CantStation station=\"1000\" appliedCant=\"0\"/><CantStation station=\"1100\" "
+         "appliedCant=\"50\" curvature=\"cw\"/></Cant>";
+}
+
 }  // namespace
 
 // The cant taken over from <Cant> wherever it stands among the alignment's children (sign from
@@ -434,8 +441,28 @@ TEST(LandXml, CantTakenOverAndWrittenBack) {
   };
   const Case cases[] = {
       {"", "", ""},
-      {stations, "1000 0\r\n1090.5 110\r\n1200 -85.5", ""},
-      {"<Profile/>" + stations, "1000 0\r\n1090.5 110\r\n1200 -85.5", ""},
+      {stations, "pivot inner 1.5\r\n1000 0\r\n1090.5 110\r\n1200 -85.5", ""},
+      {"<Profile/>" + stations, "pivot inner 1.5\r\n1000 0\r\n1090.5 110\r\n1200 -85.5", ""},
+      // The rotationPoint as the pivot line, the gauge as written when there is one.
+      {Ramp(" rotationPoint=\"center\""), "pivot centre\r\n1000 0\r\n1100 50", ""},
+      {Ramp(" rotationPoint=\"outsideRail\" gauge=\"1.5200\""),
+       "pivot outer 1.52\r\n1000 0\r\n1100 50", ""},
+      {Ramp(" rotationPoint=\"leftRail\" gauge=\"1\""), "pivot left 1\r\n1000 0\r\n1100 50", ""},
+      {Ramp(" rotationPoint=\"rightRail\""), "pivot right\r\n1000 0\r\n1100 50", ""},
+      {Ramp(" rotationPoint=\"lowRail\" gauge=\"1.435\""), "1000 0\r\n1100 50", ""},
+      {"<Cant rotationPoint=\"center\"/>", "", ""},
+      // A gauge in millimetres, or a cant past the rail heads, is a cant CALC would not read.
+      {Ramp(" rotationPoint=\"center\" gauge=\"1435\""), "",
+       "Alignment A cannot be taken over: its cant's pivot does not read as a rotation point and a "
+       "gauge in metres."},
+      {Ramp(" rotationPoint=\"center\" gauge=\"1,435\""), "",
+       "Alignment A cannot be taken over: its cant's pivot does not read as a rotation point and a "
+       "gauge in metres."},
+      {"<Cant gauge=\"0.3\" rotationPoint=\"center\"><CantStation station=\"1000\" "
+       "appliedCant=\"0\"/><CantStation station=\"1100\" appliedCant=\"365\"/></Cant>",
+       "",
+       "Alignment A cannot be taken over: its cant at 1100.0000 does not read as chainages and "
+       "cants."},
       {"<Cant><CantStation station=\"1050\" appliedCant=\"60\" curvature=\"cw\" "
        "transitionType=\"bloss\"/></Cant>",
        "", "Alignment A cannot be taken over: its cant at 1050.0000 is not a straight ramp."},
@@ -467,9 +494,8 @@ TEST(LandXml, CantTakenOverAndWrittenBack) {
   for (const XmlNode& child : alignment.children) children += child.name + " ";
   EXPECT_EQ(children, "CoordGeom Cant ");
   const XmlNode* cant = alignment.Child("Cant");
-  EXPECT_EQ(cant->attributes,
-            (std::vector<std::pair<std::string, std::string>>{
-                {"name", "track 1"}, {"gauge", "1.435"}, {"rotationPoint", "center"}}));
+  EXPECT_EQ(cant->attributes, (std::vector<std::pair<std::string, std::string>>{
+                                  {"name", "track 1"}, {"gauge", "1.435"}}));
   std::string written;
   for (const XmlNode& station : cant->children) {
     written += station.name + ":" + *station.Attribute("station") + "," +
@@ -479,6 +505,15 @@ TEST(LandXml, CantTakenOverAndWrittenBack) {
             "CantStation:1000,0,cw CantStation:1090.5,110,cw CantStation:1200,85.5,ccw "
             "CantStation:1250,0.125,ccw ");
   EXPECT_EQ(TakeOverAlignment(alignment, false).texts.cant, texts.cant);
+  // A pivot line goes out as gauge and rotationPoint and comes back as the import writes it.
+  texts.cant = "1000 0\r\nPIVOT\tRight\t1,5200\r\n1090.5 110";
+  const LandXmlExport pivoted = ExportAlignment(texts, "t", "", "");
+  ASSERT_EQ(pivoted.problem, "");
+  const XmlNode& back = *LandXmlAlignments(pivoted.root).front();
+  EXPECT_EQ(back.Child("Cant")->attributes,
+            (std::vector<std::pair<std::string, std::string>>{
+                {"name", "t"}, {"gauge", "1.52"}, {"rotationPoint", "rightRail"}}));
+  EXPECT_EQ(TakeOverAlignment(back, false).texts.cant, "pivot right 1.52\r\n1000 0\r\n1090.5 110");
   texts.cant = "1000 0";
   EXPECT_EQ(ExportAlignment(texts, "x", "", "").problem, "!Cant: at least two lines are needed!");
 }
