@@ -274,7 +274,9 @@ void SectionPlacer::GradeLabels() {
     // Clear of the verticals at its two VPIs.
     if (b.x - a.x < width + 2 * spacing_ + 4 * px_) continue;
     const ScreenRect beside{a.x + px_, plot.top, b.x - px_, plot.bottom};
-    // Square to the grade, below it first: the box then clears the grade by the gap.
+    // Square to the grade, below it first: the box then clears the grade by the gap, enough
+    // for the line's pieces, which are taken as upright boxes around a sloping line.
+    const double gap = 1.5 * (2 * px_ + spacing_);
     const double length = std::hypot(b.x - a.x, b.y - a.y);
     const ScreenPoint below{-(b.y - a.y) / length, (b.x - a.x) / length};
     std::vector<ScreenRect> candidates;
@@ -284,7 +286,7 @@ void SectionPlacer::GradeLabels() {
         for (double side : {1.0, -1.0}) {
           const ScreenRect box =
               Grown(BoxBeside(at, side * below.x, side * below.y,
-                              4 * px_ + k * textHeight_ * 1.05, width, textHeight_),
+                              gap + k * textHeight_ * 1.05, width, textHeight_),
                     spacing_);
           if (Within(PlotInside(), box) && Within(beside, box)) candidates.push_back(box);
         }
