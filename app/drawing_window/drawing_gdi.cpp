@@ -152,8 +152,8 @@ bool PlacedLabel(HDC dc, LabelPlaces& places, ScreenPoint at,
                  const ScreenRect& clip) {
   const SIZE size = TextSize(dc, text);
   const double spacing = 1.5 * frame.pixel;
-  const std::vector<ScreenRect> candidates = PlacesAround(
-      at, directions, gap, distances, size.cx, size.cy, spacing, clip);
+  const std::vector<ScreenRect> candidates =
+      PlacesAround(at, directions, gap, distances, size.cx, size.cy, spacing, clip);
   const int chosen = places.Choose(candidates, mustShow);
   if (chosen < 0) return false;
   const ScreenRect box = Grown(candidates[chosen], -spacing);

@@ -87,8 +87,7 @@ void DrawSection(HDC dc, const DrawingScene& scene, const DrawingFrame& frame,
   {
     Selected pen(dc, MakePen(frame, 0.6, kConstruction));
     const ScreenRect anywhere = Grown(area, 1e4);
-    for (const SectionLine& leader : layout.leaders)
-      Segment(dc, leader.from, leader.to, anywhere);
+    for (const SectionLine& leader : layout.leaders) Segment(dc, leader.from, leader.to, anywhere);
   }
   DrawCrosses(dc, layout, frame);
   DrawVPIMarks(dc, layout, frame);

@@ -134,8 +134,8 @@ bool NeedsLeader(ScreenPoint at, const ScreenRect& box, double gap, double heigh
 
 void TakeLine(LabelPlaces& places, ScreenPoint a, ScreenPoint b, double width, double piece,
               const ScreenRect& clip) {
-  if (!ClipSegment(a, b, {clip.left - piece, clip.top - piece, clip.right + piece,
-                          clip.bottom + piece}))
+  if (!ClipSegment(a, b,
+                   {clip.left - piece, clip.top - piece, clip.right + piece, clip.bottom + piece}))
     return;
   const double length = std::hypot(b.x - a.x, b.y - a.y);
   const int pieces = 1 + static_cast<int>(std::fmin(length / piece, 10000));

@@ -59,7 +59,8 @@ std::vector<ScreenRect> PlacesAround(ScreenPoint at, const std::vector<ScreenPoi
 
 // Whether a label in `box` (its text's box) stands so far from `at` that it needs a leader line:
 // farther than `gap` plus half a label height; `end` is then the box's point nearest `at`.
-bool NeedsLeader(ScreenPoint at, const ScreenRect& box, double gap, double height, ScreenPoint& end);
+bool NeedsLeader(ScreenPoint at, const ScreenRect& box, double gap, double height,
+                 ScreenPoint& end);
 
 // Marks the line a-b as taken, in pieces of about `piece` so that a long straight takes only the
 // boxes along it; `width` on either side. Only the part within `piece` of `clip`.

@@ -2,15 +2,13 @@
 // numbers first, then each VPI's label beside its point, the grades' labels by their grades, the
 // VPI labels that found no place there in the band above the plot, and last the points' dH.
 //
-// In the band every leader runs straight up from its VPI, so a label must never cover the leader
-// of a VPI whose label stands higher. Along a run of VPIs whose labels would meet, the first half
-// write their labels leftwards from their leaders, taken left to right, each a row above the last;
-// the second half rightwards, taken right to left: the two halves never cover each other's leaders.
-// Every VPI keeps the vertical above its point free for a leader.
+// Every VPI keeps the vertical above its point free for a leader up to the band (section_band.cpp).
 #include "drawing/section_layout.h"
 
 #include <algorithm>
 #include <cmath>
+
+#include "drawing/section_placer.h"
 
 namespace {
 
@@ -21,81 +19,24 @@ constexpr double kLeastPlotShare = 1.0 / 3;
 // Laying out again with the band's new height settles in a few rounds.
 constexpr int kMostRounds = 6;
 
-bool Within(const ScreenRect& outer, const ScreenRect& box) {
+std::string VPIText(const ProfileVPI& vpi) {
+  return "PK " + DrawingFigure(vpi.PK, 2, false) + "  H " + DrawingFigure(vpi.H, 3, false);
+}
+
+}  // namespace
+
+bool SectionPlacer::Within(const ScreenRect& outer, const ScreenRect& box) {
   return box.left >= outer.left && box.right <= outer.right && box.top >= outer.top &&
          box.bottom <= outer.bottom;
 }
 
-ScreenRect Grown(const ScreenRect& rect, double by) {
+ScreenRect SectionPlacer::Grown(const ScreenRect& rect, double by) {
   return {rect.left - by, rect.top - by, rect.right + by, rect.bottom + by};
 }
 
-bool Inside(const ScreenRect& rect, ScreenPoint p) {
+bool SectionPlacer::Inside(const ScreenRect& rect, ScreenPoint p) {
   return p.x >= rect.left && p.x <= rect.right && p.y >= rect.top && p.y <= rect.bottom;
 }
-
-// A VPI label waiting for the band.
-struct BandLabel {
-  size_t vpi;  // in SectionLayout::vpis
-  std::string text;
-  double width;
-};
-
-// One round of the layout with the band `rows` high.
-class SectionPlacer {
- public:
-  SectionPlacer(const DrawingScene& scene, const ScreenRect& area, const LabelFont& font,
-                const SectionStyle& style)
-      : scene_(scene),
-        area_(area),
-        font_(font),
-        style_(style),
-        px_(style.pixel),
-        textHeight_(font.height > 0 ? font.height : style.fontHeight),
-        spacing_(1.5 * style.pixel),
-        rowHeight_(textHeight_ + 3 * spacing_ + style.pixel),
-        places_(4 * style.fontHeight),
-        texts_(4 * style.fontHeight) {}
-
-  // The plot's frame with a band of `rows`; false when there is no room for a plot.
-  bool Frame(int rows);
-  // The rows the band may have: the plot keeps a third of its height.
-  int MostRows() const;
-  // The rows the band holds above the plot as framed.
-  int RowsHeld() const;
-  void Axes();
-  void Marks();
-  void VPILabelsBeside();
-  void GradeLabels();
-  // Returns the rows the band's labels need (more than held: those beyond are left out).
-  int BandLabels(int rowsLimit);
-  void PointLabels();
-
-  SectionLayout layout;
-
- private:
-  double Width(const std::string& text) const { return TextWidth(font_, text); }
-  ScreenRect Plot() const { return layout.map.box; }
-  // The inside of the plot a grown candidate box must keep to.
-  ScreenRect PlotInside() const { return Grown(Plot(), -px_); }
-  void AddText(SectionTextKind kind, const std::string& text, const ScreenRect& grownBox);
-  void TakeVertical(double x, double top, double bottom);
-  ScreenRect BandBox(double x, bool leftwards, double width, int row) const;
-  bool LeaderFree(double x, double from) const;
-  void PlaceInBand(const BandLabel& label, bool leftwards, int rowsLimit, int& rowsUsed);
-
-  const DrawingScene& scene_;
-  ScreenRect area_;
-  const LabelFont& font_;
-  SectionStyle style_;
-  double px_;
-  double textHeight_;
-  double spacing_;
-  double rowHeight_;
-  LabelPlaces places_;  // everything drawn: what a label must not cover
-  LabelPlaces texts_;   // the labels alone: what a leader must not cross
-  std::vector<BandLabel> waiting_;
-};
 
 bool SectionPlacer::Frame(int rows) {
   const double fh = style_.fontHeight;
@@ -128,9 +69,8 @@ int SectionPlacer::MostRows() const {
 
 int SectionPlacer::RowsHeld() const {
   // The plot's top was set at a whole number of rows: rounding must not lose one.
-  return std::max(0, static_cast<int>((Plot().top - area_.top - style_.fontHeight * 0.4) /
-                                          rowHeight_ +
-                                      1e-6));
+  return std::max(
+      0, static_cast<int>((Plot().top - area_.top - style_.fontHeight * 0.4) / rowHeight_ + 1e-6));
 }
 
 void SectionPlacer::AddText(SectionTextKind kind, const std::string& text,
@@ -167,13 +107,13 @@ void SectionPlacer::Axes() {
     const ScreenPoint at = map.At(map.PKfrom, k * Hstep);
     layout.ticks.push_back({at, {at.x - tick, at.y}});
     const std::string text = TickLabel(k * Hstep, Hstep);
-    AddText(SectionTextKind::Axis, text,
-            Grown(BoxBeside({at.x - tick, at.y}, -1, 0, 2 * px_, Width(text), textHeight_),
-                  spacing_));
+    AddText(
+        SectionTextKind::Axis, text,
+        Grown(BoxBeside({at.x - tick, at.y}, -1, 0, 2 * px_, Width(text), textHeight_), spacing_));
   }
-  const double PKstep = LabelledTickStep(map.PKfrom, map.PKto,
-                                         (box.right - box.left) / (map.PKto - map.PKfrom),
-                                         font_.advance[static_cast<unsigned char>('0')]);
+  const double PKstep =
+      LabelledTickStep(map.PKfrom, map.PKto, (box.right - box.left) / (map.PKto - map.PKfrom),
+                       font_.advance[static_cast<unsigned char>('0')]);
   const double firstPK = std::ceil(map.PKfrom / PKstep - 1e-9);
   for (size_t n = 0; n < kMostTicks; ++n) {
     const double k = firstPK + static_cast<double>(n);
@@ -225,10 +165,6 @@ void SectionPlacer::Marks() {
   }
 }
 
-std::string VPIText(const ProfileVPI& vpi) {
-  return "PK " + DrawingFigure(vpi.PK, 2, false) + "  H " + DrawingFigure(vpi.H, 3, false);
-}
-
 // Beside the point, clear of its verticals: above to either side, then below.
 void SectionPlacer::VPILabelsBeside() {
   for (size_t drawn = 0; drawn < layout.vpis.size(); ++drawn) {
@@ -240,8 +176,8 @@ void SectionPlacer::VPILabelsBeside() {
     // down-left.
     const double gap = layout.markRadius + spacing_ + px_;
     std::vector<ScreenRect> candidates;
-    for (const ScreenPoint& side : {ScreenPoint{1, -1}, ScreenPoint{-1, -1}, ScreenPoint{1, 1},
-                                    ScreenPoint{-1, 1}}) {
+    for (const ScreenPoint& side :
+         {ScreenPoint{1, -1}, ScreenPoint{-1, -1}, ScreenPoint{1, 1}, ScreenPoint{-1, 1}}) {
       const double x = at.x + side.x * gap;
       const double y = at.y + side.y * gap;
       const ScreenRect box =
@@ -284,10 +220,9 @@ void SectionPlacer::GradeLabels() {
       for (double t : {0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8, 0.1, 0.9}) {
         const ScreenPoint at{a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
         for (double side : {1.0, -1.0}) {
-          const ScreenRect box =
-              Grown(BoxBeside(at, side * below.x, side * below.y,
-                              gap + k * textHeight_ * 1.05, width, textHeight_),
-                    spacing_);
+          const ScreenRect box = Grown(BoxBeside(at, side * below.x, side * below.y,
+                                                 gap + k * textHeight_ * 1.05, width, textHeight_),
+                                       spacing_);
           if (Within(PlotInside(), box) && Within(beside, box)) candidates.push_back(box);
         }
       }
@@ -295,104 +230,6 @@ void SectionPlacer::GradeLabels() {
     const int chosen = places_.Choose(candidates, style_.everyLabel);
     if (chosen >= 0) AddText(SectionTextKind::Grade, text, candidates[chosen]);
   }
-}
-
-// The grown box of a label in band row `row` (0 just above the plot), written leftwards from x
-// (ending there) or rightwards (starting there).
-ScreenRect SectionPlacer::BandBox(double x, bool leftwards, double width, int row) const {
-  const double bottom = Plot().top - 2 * px_ - row * rowHeight_;
-  const double top = bottom - textHeight_ - 2 * spacing_;
-  return leftwards ? ScreenRect{x - width - spacing_, top, x + spacing_, bottom}
-                   : ScreenRect{x - spacing_, top, x + width + spacing_, bottom};
-}
-
-// The leader from a band label's bottom at `from` down to the plot crosses no label.
-bool SectionPlacer::LeaderFree(double x, double from) const {
-  const double to = Plot().top;
-  return !(to > from) || texts_.Overlaps({x - px_, from, x + px_, to}, 1) == 0;
-}
-
-void SectionPlacer::PlaceInBand(const BandLabel& label, bool leftwards, int rowsLimit,
-                                int& rowsUsed) {
-  SectionVPI& mark = layout.vpis[label.vpi];
-  const double x = mark.at.x;
-  // While the band's height is being found, rows may reach above the area.
-  const ScreenRect band{area_.left, Plot().top - 2 * px_ - rowsLimit * rowHeight_ - px_,
-                        area_.right, Plot().top};
-  std::vector<ScreenRect> fallback;
-  int chosenRow = -1;
-  ScreenRect chosen{0, 0, 0, 0};
-  for (int row = 0; row < rowsLimit && chosenRow < 0; ++row) {
-    // Written the other way only where it would leave the picture: the other way round it
-    // could cover the leaders of the rest of its run.
-    for (bool way : {leftwards, !leftwards}) {
-      const ScreenRect box = BandBox(x, way, label.width, row);
-      if (!Within(band, box)) continue;
-      if (way != leftwards && Within(band, BandBox(x, leftwards, label.width, row))) break;
-      fallback.push_back(box);
-      if (places_.Overlaps(box, 1) == 0 && LeaderFree(x, box.bottom)) {
-        chosenRow = row;
-        chosen = box;
-        break;
-      }
-    }
-  }
-  if (chosenRow < 0) {
-    // No free row: on paper the least crowded place all the same, pushed onto the picture.
-    if (!style_.everyLabel || rowsLimit <= 0) {
-      rowsUsed = std::max(rowsUsed, rowsLimit + 1);
-      return;
-    }
-    if (fallback.empty()) {
-      ScreenRect box = BandBox(x, leftwards, label.width, 0);
-      const double shift = box.left < band.left ? band.left - box.left
-                                                : std::fmin(0, band.right - box.right);
-      fallback.push_back({box.left + shift, box.top, box.right + shift, box.bottom});
-    }
-    const int least = places_.Choose(fallback, true);
-    chosen = fallback[least];
-    chosenRow = static_cast<int>(std::lround((Plot().top - 2 * px_ - chosen.bottom) / rowHeight_));
-  }
-  rowsUsed = std::max(rowsUsed, chosenRow + 1);
-  mark.label = static_cast<int>(layout.texts.size());
-  AddText(SectionTextKind::VPI, label.text, chosen);
-  const double textBottom = chosen.bottom - spacing_;
-  const double end = std::fmin(std::fmax(x, chosen.left + spacing_), chosen.right - spacing_);
-  mark.leader = static_cast<int>(layout.leaders.size());
-  layout.leaders.push_back({{end, textBottom}, {x, mark.at.y - layout.markRadius}});
-  TakeVertical(x, chosen.bottom, Plot().top);
-}
-
-int SectionPlacer::BandLabels(int rowsLimit) {
-  int rowsUsed = 0;
-  for (size_t first = 0; first < waiting_.size();) {
-    // A run: labels whose boxes would reach the next one's leader.
-    size_t last = first;
-    while (last + 1 < waiting_.size() &&
-           layout.vpis[waiting_[last + 1].vpi].at.x - layout.vpis[waiting_[last].vpi].at.x <
-               std::fmax(waiting_[last].width, waiting_[last + 1].width) + 4 * spacing_)
-      ++last;
-    const size_t count = last - first + 1;
-    auto fitsLeftwards = [&](size_t i) {
-      return layout.vpis[waiting_[i].vpi].at.x - waiting_[i].width - spacing_ >= area_.left;
-    };
-    auto fitsRightwards = [&](size_t i) {
-      return layout.vpis[waiting_[i].vpi].at.x + waiting_[i].width + spacing_ <= area_.right;
-    };
-    // How many of the run write leftwards: half of it, all or none at the picture's edges.
-    size_t leftwards = (count + 1) / 2;
-    if (!fitsLeftwards(first)) {
-      leftwards = 0;
-    } else if (!fitsRightwards(last)) {
-      leftwards = count;
-    }
-    for (size_t i = first; i < first + leftwards; ++i)
-      PlaceInBand(waiting_[i], true, rowsLimit, rowsUsed);
-    for (size_t i = last + 1; i-- > first + leftwards;)
-      PlaceInBand(waiting_[i], false, rowsLimit, rowsUsed);
-    first = last + 1;
-  }
-  return rowsUsed;
 }
 
 // Each point's dH beside its cross; among thousands, where there is room.
@@ -406,9 +243,9 @@ void SectionPlacer::PointLabels() {
     const std::string text = "dH " + DrawingFigure(point.dH, 4, true);
     const ScreenPoint side{0.7, point.dH >= 0 ? -0.7 : 0.7};
     std::vector<ScreenRect> candidates;
-    for (const ScreenRect& box : PlacesAround(
-             at, {side, {-side.x, side.y}, {side.x, -side.y}, {-side.x, -side.y}}, arm, 6,
-             Width(text), textHeight_, spacing_, Plot())) {
+    for (const ScreenRect& box :
+         PlacesAround(at, {side, {-side.x, side.y}, {side.x, -side.y}, {-side.x, -side.y}}, arm, 6,
+                      Width(text), textHeight_, spacing_, Plot())) {
       if (Within(PlotInside(), box)) candidates.push_back(box);
     }
     const int chosen = places_.Choose(candidates, mustShow);
@@ -420,12 +257,14 @@ void SectionPlacer::PointLabels() {
   }
 }
 
+namespace {
+
 // One round with a band of `rows`: `rowsHeld` says how many rows the band holds as framed and
 // `rowsNeeded` how many its labels need. While sizing (not `final`) the labels may take rows up to
 // what the plot can give; the final round keeps to the band and places the points' dH too.
-SectionLayout LayOutOnce(const DrawingScene& scene, const ScreenRect& area,
-                         const LabelFont& font, const SectionStyle& style, int rows, bool final,
-                         int& rowsHeld, int& rowsNeeded) {
+SectionLayout LayOutOnce(const DrawingScene& scene, const ScreenRect& area, const LabelFont& font,
+                         const SectionStyle& style, int rows, bool final, int& rowsHeld,
+                         int& rowsNeeded) {
   SectionPlacer placer(scene, area, font, style);
   rowsHeld = 0;
   rowsNeeded = 0;

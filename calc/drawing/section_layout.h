@@ -44,12 +44,12 @@ struct SectionVPI {
 struct SectionLayout {
   bool drawn = false;  // false when the area is too small for a plot or the track has no length
   SectionMap map;
-  int bandRows = 0;          // rows of VPI labels above the plot
-  double markRadius = 0;     // a VPI's circle
-  double crossArm = 0;       // a point's cross
-  std::vector<SectionLine> ticks;    // the axes' tick marks
-  std::vector<SectionLine> grades;   // the grade lines, VPI to VPI, not clipped
-  std::vector<ScreenPoint> line;     // the design line with its vertical curves, not clipped
+  int bandRows = 0;                 // rows of VPI labels above the plot
+  double markRadius = 0;            // a VPI's circle
+  double crossArm = 0;              // a point's cross
+  std::vector<SectionLine> ticks;   // the axes' tick marks
+  std::vector<SectionLine> grades;  // the grade lines, VPI to VPI, not clipped
+  std::vector<ScreenPoint> line;    // the design line with its vertical curves, not clipped
   std::vector<SectionVPI> vpis;
   std::vector<ScreenPoint> crosses;  // the points with a height
   std::vector<SectionLine> leaders;  // from a label to its point
@@ -57,9 +57,9 @@ struct SectionLayout {
 };
 
 struct SectionStyle {
-  double pixel = 1;          // device units per screen pixel: gaps, marks
-  double fontHeight = 13;    // the label font's size
-  bool everyLabel = false;   // paper: every VPI's label, and every grade's that its grade can hold
+  double pixel = 1;         // device units per screen pixel: gaps, marks
+  double fontHeight = 13;   // the label font's size
+  bool everyLabel = false;  // paper: every VPI's label, and every grade's that its grade can hold
 };
 
 // The long section of the scene's profile in `area`, its labels measured with `font`. On screen a
