@@ -126,6 +126,7 @@ bool RunDrawingJob(HDC printer, const DrawingScene& scene, const SurveyBox& box,
   char scaleText[64];
   std::snprintf(scaleText, sizeof scaleText, "1:%.0f", RoundPaperScale(frame, scene, dpiX));
   frame.scaleText = scaleText;
+  frame.everyLabel = true;
   const std::string header = documentName + "     " + Today();
   const std::string scaleHeader = std::string("Plan ") + scaleText;
 

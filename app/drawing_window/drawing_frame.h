@@ -13,4 +13,6 @@ struct DrawingFrame {
   double pixel = 1;       // device units per screen pixel: line widths and tick lengths
   int fontHeight = 13;    // label height in device units
   std::string scaleText;  // "1:n" under the scale bar on paper, empty on screen
+  // Paper: the long section keeps every VPI's label, crowded or not.
+  bool everyLabel = false;
 };

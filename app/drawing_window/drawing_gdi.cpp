@@ -142,16 +142,6 @@ void Label(HDC dc, ScreenPoint at, double dx, double dy, double gap, const std::
   Text(dc, left, top, text);
 }
 
-// The box of a text of `size` pushed out from `at` by `gap` in the direction (dx, dy), a unit
-// vector: along it, a box of w by h reaches |dx| w / 2 + |dy| h / 2 from its centre.
-ScreenRect BoxBeside(ScreenPoint at, double dx, double dy, double gap, SIZE size) {
-  const double reach = std::fabs(dx) * size.cx / 2 + std::fabs(dy) * size.cy / 2;
-  const double centreX = at.x + dx * (gap + reach);
-  const double centreY = at.y + dy * (gap + reach);
-  return {centreX - size.cx / 2.0, centreY - size.cy / 2.0, centreX + size.cx / 2.0,
-          centreY + size.cy / 2.0};
-}
-
 // A label of the plan kept clear of the labels and the track drawn before it: the places tried
 // are `gap`, then `gap` plus one, two... label heights out, in each of the directions in turn.
 // One that had to move off its first place gets a thin leader line back to `at`. A label that
@@ -162,25 +152,8 @@ bool PlacedLabel(HDC dc, LabelPlaces& places, ScreenPoint at,
                  const ScreenRect& clip) {
   const SIZE size = TextSize(dc, text);
   const double spacing = 1.5 * frame.pixel;
-  std::vector<ScreenRect> candidates;
-  for (int k = 0; k < distances; ++k) {
-    for (ScreenPoint direction : directions) {
-      const double length = std::hypot(direction.x, direction.y);
-      if (length > 0) direction = {direction.x / length, direction.y / length};
-      const ScreenRect box =
-          BoxBeside(at, direction.x, direction.y, gap + k * size.cy * 1.05, size);
-      candidates.push_back(Grown(box, spacing));
-    }
-  }
-  // Places off the picture count as taken.
-  const ScreenRect inner = Grown(clip, spacing);
-  std::vector<ScreenRect> onPicture;
-  for (const ScreenRect& box : candidates) {
-    if (box.left >= inner.left && box.right <= inner.right && box.top >= inner.top &&
-        box.bottom <= inner.bottom)
-      onPicture.push_back(box);
-  }
-  if (!onPicture.empty()) candidates.swap(onPicture);
+  const std::vector<ScreenRect> candidates =
+      PlacesAround(at, directions, gap, distances, size.cx, size.cy, spacing, clip);
   const int chosen = places.Choose(candidates, mustShow);
   if (chosen < 0) return false;
   const ScreenRect box = Grown(candidates[chosen], -spacing);
@@ -188,34 +161,14 @@ bool PlacedLabel(HDC dc, LabelPlaces& places, ScreenPoint at,
       box.bottom < clip.top)
     return false;
   places.Take(candidates[chosen]);
-  const ScreenPoint nearest{std::fmin(std::fmax(at.x, box.left), box.right),
-                            std::fmin(std::fmax(at.y, box.top), box.bottom)};
-  if (std::hypot(nearest.x - at.x, nearest.y - at.y) > gap + size.cy * 0.5) {
+  ScreenPoint end;
+  if (NeedsLeader(at, box, gap, size.cy, end)) {
     // The leader runs to the nearest point of the box.
-    const ScreenPoint end{std::fmin(std::fmax(at.x, box.left), box.right),
-                          std::fmin(std::fmax(at.y, box.top), box.bottom)};
     Selected pen(dc, MakePen(frame, 0.6, kConstruction));
     Segment(dc, at, end, clip);
   }
   Text(dc, box.left, box.top, text);
   return true;
-}
-
-// Marks the line a-b as taken, in pieces of about a grid cell so that a long straight takes only
-// the boxes along it.
-void TakeLine(LabelPlaces& places, ScreenPoint a, ScreenPoint b, double width, double piece,
-              const ScreenRect& clip) {
-  if (!ClipSegment(a, b, Grown(clip, piece))) return;
-  const double length = std::hypot(b.x - a.x, b.y - a.y);
-  const int pieces = 1 + static_cast<int>(std::fmin(length / piece, 10000));
-  for (int i = 0; i < pieces; ++i) {
-    const ScreenPoint from{a.x + (b.x - a.x) * i / pieces, a.y + (b.y - a.y) * i / pieces};
-    const ScreenPoint to{a.x + (b.x - a.x) * (i + 1) / pieces,
-                         a.y + (b.y - a.y) * (i + 1) / pieces};
-    places.Take(Grown({std::fmin(from.x, to.x), std::fmin(from.y, to.y), std::fmax(from.x, to.x),
-                       std::fmax(from.y, to.y)},
-                      width));
-  }
 }
 
 // The screen direction of a survey direction (Y right, X up).
@@ -225,6 +178,21 @@ ScreenPoint OnScreen(PlanePoint direction) {
 
 ScreenPoint Along(ScreenPoint at, ScreenPoint direction, double by) {
   return {at.x + direction.x * by, at.y + direction.y * by};
+}
+
+LabelFont LabelFontOf(HDC dc) {
+  LabelFont font;
+  if (dc == labelFont.dc) {
+    for (int c = 0; c < 256; ++c) font.advance[c] = labelFont.advance[c];
+    font.height = labelFont.height;
+    return font;
+  }
+  for (int c = 0; c < 256; ++c) {
+    const std::string one(1, static_cast<char>(c));
+    font.advance[c] = TextSize(dc, one).cx;
+  }
+  font.height = TextSize(dc, "0").cy;
+  return font;
 }
 
 void ForgetLabelFontWidths() {

@@ -19,9 +19,6 @@ const COLORREF kPointOnTrack = RGB(210, 0, 0);
 const COLORREF kPointOutside = RGB(190, 0, 190);
 const COLORREF kFrame = RGB(120, 120, 120);
 
-// Up to this many points every name is drawn, even over another.
-constexpr size_t kAlwaysNamedPoints = 300;
-
 // One GDI pen or font selected for as long as the guard lives.
 class Selected {
  public:
@@ -75,10 +72,6 @@ void Text(HDC dc, double x, double y, const std::string& text);
 void Label(HDC dc, ScreenPoint at, double dx, double dy, double gap, const std::string& text,
            const ScreenRect& clip);
 
-// The box of a text of `size` pushed out from `at` by `gap` in the direction (dx, dy), a unit
-// vector: along it, a box of w by h reaches |dx| w / 2 + |dy| h / 2 from its centre.
-ScreenRect BoxBeside(ScreenPoint at, double dx, double dy, double gap, SIZE size);
-
 // A label of the plan kept clear of the labels and the track drawn before it: the places tried
 // are `gap`, then `gap` plus one, two... label heights out, in each of the directions in turn.
 // One that had to move off its first place gets a thin leader line back to `at`. A label that
@@ -88,15 +81,14 @@ bool PlacedLabel(HDC dc, LabelPlaces& places, ScreenPoint at,
                  const std::string& text, bool mustShow, const DrawingFrame& frame,
                  const ScreenRect& clip);
 
-// Marks the line a-b as taken, in pieces of about a grid cell so that a long straight takes only
-// the boxes along it.
-void TakeLine(LabelPlaces& places, ScreenPoint a, ScreenPoint b, double width, double piece,
-              const ScreenRect& clip);
-
 // The screen direction of a survey direction (Y right, X up).
 ScreenPoint OnScreen(PlanePoint direction);
 
 ScreenPoint Along(ScreenPoint at, ScreenPoint direction, double by);
+
+// The label font's advances and height as read by ReadLabelFontWidths (measured anew on another
+// device context).
+LabelFont LabelFontOf(HDC dc);
 
 // Forgets the label font read by ReadLabelFontWidths (its device context is going away).
 void ForgetLabelFontWidths();

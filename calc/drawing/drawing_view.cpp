@@ -155,6 +155,17 @@ std::string TickLabel(double value, double step) {
   return label;
 }
 
+std::string DrawingFigure(double value, int decimals, bool sign) {
+  char text[64];
+  std::snprintf(text, sizeof text, sign ? "%+.*f" : "%.*f", decimals, value);
+  std::string figure = text;
+  // A figure of zeros is zero, without a sign.
+  if ((figure[0] == '-' || figure[0] == '+') &&
+      figure.find_first_not_of("0.", 1) == std::string::npos)
+    figure.erase(0, 1);
+  return figure;
+}
+
 double LabelledTickStep(double from, double to, double unitsApart, double charWidth) {
   if (!PositiveFinite(unitsApart) || !std::isfinite(from) || !std::isfinite(to)) return 1;
   if (!PositiveFinite(charWidth)) charWidth = 1;

@@ -63,6 +63,10 @@ double RoundScaleDenominator(double n);
 // the step needs ("1200", "1200.5", "-0.25"); never "-0".
 std::string TickLabel(double value, double step);
 
+// A figure of the drawing with `decimals` decimals, with its sign when `sign` ("+3.89"); one that
+// rounds to zero is "0.00", neither "-0.00" nor "+0.00".
+std::string DrawingFigure(double value, int decimals, bool sign);
+
 // The tick step for labels of values between `from` and `to` drawn `unitsApart` device units per
 // unit of value: the smallest round step at which neighbouring labels stand at least their own
 // width plus one character apart, a label being TickLabel's characters times `charWidth`.

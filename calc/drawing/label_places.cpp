@@ -83,3 +83,67 @@ int LabelPlaces::Choose(const std::vector<ScreenRect>& candidates, bool mustShow
   }
   return mustShow ? best : -1;
 }
+
+double TextWidth(const LabelFont& font, const std::string& text) {
+  double width = 0;
+  for (unsigned char c : text) width += font.advance[c];
+  return width;
+}
+
+ScreenRect BoxBeside(ScreenPoint at, double dx, double dy, double gap, double width,
+                     double height) {
+  const double reach = std::fabs(dx) * width / 2 + std::fabs(dy) * height / 2;
+  const double centreX = at.x + dx * (gap + reach);
+  const double centreY = at.y + dy * (gap + reach);
+  return {centreX - width / 2, centreY - height / 2, centreX + width / 2, centreY + height / 2};
+}
+
+std::vector<ScreenRect> PlacesAround(ScreenPoint at, const std::vector<ScreenPoint>& directions,
+                                     double gap, int distances, double width, double height,
+                                     double spacing, const ScreenRect& clip) {
+  std::vector<ScreenRect> candidates;
+  for (int k = 0; k < distances; ++k) {
+    for (ScreenPoint direction : directions) {
+      const double length = std::hypot(direction.x, direction.y);
+      if (length > 0) direction = {direction.x / length, direction.y / length};
+      const ScreenRect box =
+          BoxBeside(at, direction.x, direction.y, gap + k * height * 1.05, width, height);
+      candidates.push_back(
+          {box.left - spacing, box.top - spacing, box.right + spacing, box.bottom + spacing});
+    }
+  }
+  // Places off the picture count as taken.
+  const ScreenRect inner{clip.left - spacing, clip.top - spacing, clip.right + spacing,
+                         clip.bottom + spacing};
+  std::vector<ScreenRect> onPicture;
+  for (const ScreenRect& box : candidates) {
+    if (box.left >= inner.left && box.right <= inner.right && box.top >= inner.top &&
+        box.bottom <= inner.bottom)
+      onPicture.push_back(box);
+  }
+  if (!onPicture.empty()) candidates.swap(onPicture);
+  return candidates;
+}
+
+bool NeedsLeader(ScreenPoint at, const ScreenRect& box, double gap, double height,
+                 ScreenPoint& end) {
+  end = {std::fmin(std::fmax(at.x, box.left), box.right),
+         std::fmin(std::fmax(at.y, box.top), box.bottom)};
+  return std::hypot(end.x - at.x, end.y - at.y) > gap + height * 0.5;
+}
+
+void TakeLine(LabelPlaces& places, ScreenPoint a, ScreenPoint b, double width, double piece,
+              const ScreenRect& clip) {
+  if (!ClipSegment(a, b,
+                   {clip.left - piece, clip.top - piece, clip.right + piece, clip.bottom + piece}))
+    return;
+  const double length = std::hypot(b.x - a.x, b.y - a.y);
+  const int pieces = 1 + static_cast<int>(std::fmin(length / piece, 10000));
+  for (int i = 0; i < pieces; ++i) {
+    const ScreenPoint from{a.x + (b.x - a.x) * i / pieces, a.y + (b.y - a.y) * i / pieces};
+    const ScreenPoint to{a.x + (b.x - a.x) * (i + 1) / pieces,
+                         a.y + (b.y - a.y) * (i + 1) / pieces};
+    places.Take({std::fmin(from.x, to.x) - width, std::fmin(from.y, to.y) - width,
+                 std::fmax(from.x, to.x) + width, std::fmax(from.y, to.y) + width});
+  }
+}

@@ -136,6 +136,16 @@ TEST(DrawingView, RoundNumbers) {
   } labels[] = {{1200, 100, "1200"}, {1200.5, 0.5, "1200.5"}, {-0.25, 0.05, "-0.25"},
                 {-0.0, 1, "0"},      {-1e-12, 0.1, "0.0"},    {1e6, 2e5, "1000000"}};
   for (const auto& c : labels) EXPECT_EQ(c.label, TickLabel(c.value, c.step));
+  // A figure that rounds to zero has no sign, whichever side of zero it lies.
+  const struct {
+    double value;
+    int decimals;
+    bool sign;
+    const char* figure;
+  } figures[] = {{-0.004, 2, true, "0.00"},   {0.0, 2, true, "0.00"},
+                 {-1e-18, 3, false, "0.000"}, {3.8949, 2, true, "+3.89"},
+                 {-0.0051, 2, true, "-0.01"}, {-2.5, 4, false, "-2.5000"}};
+  for (const auto& c : figures) EXPECT_EQ(c.figure, DrawingFigure(c.value, c.decimals, c.sign));
 }
 
 // Neighbouring tick labels stand at least their own width (plus a character) apart, at every
