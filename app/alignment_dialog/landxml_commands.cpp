@@ -182,6 +182,9 @@ void ImportFile(HWND dialog) {
   SetText(GetDlgItem(dialog, IDC_PROFILE), takeOver.texts.profile);
   SetText(GetDlgItem(dialog, IDC_CANT), takeOver.texts.cant);
   ReadAlignmentFields(dialog);
+  // A profile or cant left out is said once the fields show what was taken over.
+  if (!takeOver.warning.empty())
+    Tell(dialog, ForDisplay(takeOver.warning), Messages::kImportLandXmlCaption);
 }
 
 void ExportFile(HWND dialog) {

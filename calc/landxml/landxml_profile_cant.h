@@ -7,12 +7,15 @@
 #include "landxml/xml_tree.h"
 
 // The alignment's <ProfAlign> as profile lines "station elevation [Rv]" (Rv on the inner
-// points), or the refusal its vertical curves give ("" and no lines without a profile).
+// points: a <CircCurve>'s the parabola's with the circle's tangent points, a <ParaCurve>'s its
+// length over the change of grade), or the reason it does not read ("" and no lines without a
+// profile; the lines are then of no use).
 std::string ProfileLines(const XmlNode& alignment, std::string& lines);
 
 // The alignment's <Cant> as cant lines, one per <CantStation> in file order: "station C" with C
-// its appliedCant (in millimetres as written), negative for a curve to the left
-// (curvature="ccw"); or the refusal of a station that does not ramp straight or does not read,
-// or of stations that CALC would not read. gauge, rotationPoint, speeds and the other attributes
-// are not used.
+// its appliedCant (in millimetres; values all below 1 are metres and are multiplied by 1000),
+// negative for a curve to the left
+// (curvature="ccw"); or the reason why not: a station that does not ramp straight or does not
+// read, or stations that CALC would not read (the lines are then of no use). gauge,
+// rotationPoint, speeds and the other attributes are not used.
 std::string CantLines(const XmlNode& alignment, std::string& lines);
