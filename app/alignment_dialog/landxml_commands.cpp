@@ -129,6 +129,9 @@ bool ReadLandXml(HWND owner, const std::string& path, XmlNode& root) {
     case XmlFileReading::Malformed:
       Tell(owner, MalformedLandXmlMessage(reading.line, reading.column), caption);
       return false;
+    case XmlFileReading::UnknownEncoding:
+      Tell(owner, UnknownEncodingLandXmlMessage(reading.encoding), caption);
+      return false;
   }
   const std::string problem = LandXmlFileProblem(reading.root);
   if (!problem.empty()) {

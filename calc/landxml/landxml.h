@@ -16,6 +16,9 @@ std::string LandXmlFileProblem(const XmlNode& root);
 // "This file cannot be read as LandXML: line <n>, column <m>."
 std::string MalformedLandXmlMessage(int line, int column);
 
+// "This file cannot be read as LandXML: its encoding <name> is not known."
+std::string UnknownEncodingLandXmlMessage(const std::string& name);
+
 // Every <Alignment> of the file in file order, wherever it stands, and the name it is listed
 // under: its name attribute without surrounding blanks, "(no name)" without one.
 std::vector<const XmlNode*> LandXmlAlignments(const XmlNode& root);

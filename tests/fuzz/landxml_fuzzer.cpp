@@ -27,6 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FuzzCheck(result.texts.vertices.empty(), "a refusal leaves the fields alone", detail);
         continue;
       }
+      const std::string without =
+          "Alignment " + LandXmlAlignmentName(*alignment) + " was taken over without its ";
+      FuzzCheck(result.warning.empty() || (result.warning.compare(0, without.size(), without) == 0 &&
+                                           result.warning.back() == '.'),
+                "a part left out is said in one sentence", result.warning);
       const AlignmentReading reading = ReadAlignment(result.texts);
       FuzzCheck(reading.problems.empty(), "CALC reads what was taken over", detail);
       const LandXmlExport out = ExportAlignment(result.texts, "again", "", "");

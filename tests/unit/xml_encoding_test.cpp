@@ -1,0 +1,70 @@
+// The encoding a design file's declaration names: which files are converted before the XML
+// reader sees them, from which code page, and the declaration rewritten without moving a column.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "xml_encoding.h"
+
+namespace {
+
+TEST(XmlEncoding, DeclarationsAndTheirCodePages) {
+  const struct {
+    std::string start;
+    XmlDeclaredEncoding::Kind kind;
+    unsigned codePage;
+    const char* name;
+  } rows[] = {
+      {"<?xml version=\"1.0\" encoding=\"iso-8859-2\"?>", XmlDeclaredEncoding::CodePage, 28592,
+       "iso-8859-2"},
+      {"<?xml version='1.0' encoding = 'Windows-1250' standalone='yes'?>",
+       XmlDeclaredEncoding::CodePage, 1250, "Windows-1250"},
+      {"<?xml\tversion=\"1.0\"\r\n encoding=\"KOI8-R\"?>", XmlDeclaredEncoding::CodePage, 20866,
+       "KOI8-R"},
+      {"<?xml version=\"1.0\" encoding=\"LATIN2\"?>", XmlDeclaredEncoding::CodePage, 28592,
+       "LATIN2"},
+      {"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>", XmlDeclaredEncoding::Unknown, 0,
+       "Shift_JIS"},
+      // The reader's own encodings, a byte order mark whatever is declared, no name, a name that
+      // is none (left to the reader to report), UTF-16's bytes.
+      {"<?xml version=\"1.0\" encoding=\"utf-8\"?>", XmlDeclaredEncoding::Native, 0, ""},
+      {"<?xml version=\"1.0\" encoding=\"UTF-16\"?>", XmlDeclaredEncoding::Native, 0, ""},
+      {"\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"iso-8859-2\"?>", XmlDeclaredEncoding::Native,
+       0, ""},
+      {"<?xml version=\"1.0\"?><LandXML encoding=\"cp1250\"/>", XmlDeclaredEncoding::Native, 0, ""},
+      {"<?xml version=\"1.0\" encoding=\"cp 1250\"?>", XmlDeclaredEncoding::Native, 0, ""},
+      {"<?xml version=\"1.0\" encoding=\"cp1250?>", XmlDeclaredEncoding::Native, 0, ""},
+      {std::string("<\0?\0x\0m\0l\0 \0", 12), XmlDeclaredEncoding::Native, 0, ""},
+      {"<LandXML/>", XmlDeclaredEncoding::Native, 0, ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.start);
+    const XmlDeclaredEncoding encoding = DeclaredEncoding(row.start + "\n<LandXML/>");
+    EXPECT_EQ(encoding.kind, row.kind);
+    EXPECT_EQ(encoding.codePage, row.codePage);
+    EXPECT_EQ(encoding.name, row.name);
+  }
+  const struct {
+    const char* name;
+    unsigned codePage;
+  } names[] = {{"ISO-8859-1", 28591}, {"iso-8859-3", 28593}, {"ISO-8859-4", 28594},
+               {"ISO-8859-5", 28595}, {"ISO-8859-7", 28597}, {"ISO-8859-9", 28599},
+               {"ISO-8859-13", 28603}, {"Iso-8859-15", 28605}, {"Latin1", 28591},
+               {"windows-1251", 1251}, {"windows-1258", 1258}, {"CP1252", 1252},
+               {"cp1257", 1257}, {"koi8-u", 21866}, {"IBM866", 866}, {"cp866", 866},
+               {"US-ASCII", 20127}, {"ISO-8859-6", 0}, {"windows-1259", 0}, {"cp125", 0}};
+  for (const auto& row : names) EXPECT_EQ(CodePageOfEncoding(row.name), row.codePage) << row.name;
+}
+
+// The declaration names UTF-16; what follows the name keeps its column (a name shorter than
+// "UTF-16" moves the rest of its line only).
+TEST(XmlEncoding, DeclarationRewrittenInPlace) {
+  const std::string file = "<?xml version=\"1.0\" encoding='ISO-8859-2' ?>\r\n<a b=\"\xB1\"/>";
+  EXPECT_EQ(DeclaringUtf16(file, DeclaredEncoding(file)),
+            "<?xml version=\"1.0\" encoding='UTF-16'     ?>\r\n<a b=\"\xB1\"/>");
+  const std::string cp = "<?xml version=\"1.0\" encoding=\"cp866\"?><a/>";
+  EXPECT_EQ(DeclaringUtf16(cp, DeclaredEncoding(cp)),
+            "<?xml version=\"1.0\" encoding=\"UTF-16\"?><a/>");
+}
+
+}  // namespace
