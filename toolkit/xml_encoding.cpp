@@ -27,18 +27,15 @@ struct KnownEncoding {
   unsigned codePage;
 };
 const KnownEncoding kKnownEncodings[] = {
-    {"iso-8859-1", 28591},   {"iso-8859-2", 28592},   {"iso-8859-3", 28593},
-    {"iso-8859-4", 28594},   {"iso-8859-5", 28595},   {"iso-8859-7", 28597},
-    {"iso-8859-9", 28599},   {"iso-8859-13", 28603},  {"iso-8859-15", 28605},
-    {"latin1", 28591},       {"latin2", 28592},       {"windows-1250", 1250},
-    {"windows-1251", 1251},  {"windows-1252", 1252},  {"windows-1253", 1253},
-    {"windows-1254", 1254},  {"windows-1255", 1255},  {"windows-1256", 1256},
-    {"windows-1257", 1257},  {"windows-1258", 1258},  {"cp1250", 1250},
-    {"cp1251", 1251},        {"cp1252", 1252},        {"cp1253", 1253},
-    {"cp1254", 1254},        {"cp1255", 1255},        {"cp1256", 1256},
-    {"cp1257", 1257},        {"cp1258", 1258},        {"koi8-r", 20866},
-    {"koi8-u", 21866},       {"ibm866", 866},         {"cp866", 866},
-    {"us-ascii", 20127},
+    {"iso-8859-1", 28591},  {"iso-8859-2", 28592},  {"iso-8859-3", 28593},  {"iso-8859-4", 28594},
+    {"iso-8859-5", 28595},  {"iso-8859-7", 28597},  {"iso-8859-9", 28599},  {"iso-8859-13", 28603},
+    {"iso-8859-15", 28605}, {"latin1", 28591},      {"latin2", 28592},      {"windows-1250", 1250},
+    {"windows-1251", 1251}, {"windows-1252", 1252}, {"windows-1253", 1253}, {"windows-1254", 1254},
+    {"windows-1255", 1255}, {"windows-1256", 1256}, {"windows-1257", 1257}, {"windows-1258", 1258},
+    {"cp1250", 1250},       {"cp1251", 1251},       {"cp1252", 1252},       {"cp1253", 1253},
+    {"cp1254", 1254},       {"cp1255", 1255},       {"cp1256", 1256},       {"cp1257", 1257},
+    {"cp1258", 1258},       {"koi8-r", 20866},      {"koi8-u", 21866},      {"ibm866", 866},
+    {"cp866", 866},         {"us-ascii", 20127},
 };
 
 const char* const kUtf16 = "UTF-16";
@@ -55,8 +52,7 @@ unsigned CodePageOfEncoding(const std::string& name) {
 XmlDeclaredEncoding DeclaredEncoding(const std::string& bytes) {
   XmlDeclaredEncoding encoding;
   // "<?xml" and a blank: a byte order mark, or UTF-16's zero bytes, fail this at once.
-  if (bytes.compare(0, 5, "<?xml") != 0 || bytes.size() < 6 || !IsBlank(bytes[5]))
-    return encoding;
+  if (bytes.compare(0, 5, "<?xml") != 0 || bytes.size() < 6 || !IsBlank(bytes[5])) return encoding;
   const size_t end = bytes.find("?>");
   if (end == std::string::npos) return encoding;
   const std::string declaration = bytes.substr(0, end);
@@ -78,8 +74,8 @@ XmlDeclaredEncoding DeclaredEncoding(const std::string& bytes) {
   encoding.name = name;
   encoding.nameAt = nameAt;
   encoding.codePage = CodePageOfEncoding(name);
-  encoding.kind = encoding.codePage != 0 ? XmlDeclaredEncoding::CodePage
-                                         : XmlDeclaredEncoding::Unknown;
+  encoding.kind =
+      encoding.codePage != 0 ? XmlDeclaredEncoding::CodePage : XmlDeclaredEncoding::Unknown;
   return encoding;
 }
 

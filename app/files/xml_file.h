@@ -9,10 +9,10 @@
 // A file read: the tree, or where reading stopped.
 struct XmlFileReading {
   enum Outcome {
-    Read,       // `root` holds the document element
-    NotOpened,  // the file could not be opened or read; `systemError` says why
-    Malformed,  // not well-formed XML, a DTD, or an encoding the reader does not know
-    NoReader,   // the XML reader is not available on this system
+    Read,             // `root` holds the document element
+    NotOpened,        // the file could not be opened or read; `systemError` says why
+    Malformed,        // not well-formed XML, a DTD, or an encoding the reader does not know
+    NoReader,         // the XML reader is not available on this system
     UnknownEncoding,  // the declaration names an encoding not known here: `encoding`
   };
   Outcome outcome = NotOpened;

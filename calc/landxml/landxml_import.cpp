@@ -386,8 +386,8 @@ LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY) {
   if (!profileReason.empty()) profileLines.clear();
   const std::string cantReason = CantLines(alignment, cantLines);
   if (!cantReason.empty()) cantLines.clear();
-  result.warning = PartialTakeOverMessage(LandXmlAlignmentName(alignment), profileReason,
-                                          cantReason);
+  result.warning =
+      PartialTakeOverMessage(LandXmlAlignmentName(alignment), profileReason, cantReason);
 
   result.texts.PKstart = PKtext;
   result.texts.vertices = vertexLines;
@@ -400,9 +400,9 @@ LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY) {
 std::string PartialTakeOverMessage(const std::string& name, const std::string& profileReason,
                                    const std::string& cantReason) {
   if (profileReason.empty() && cantReason.empty()) return "";
-  const std::string without = profileReason.empty() ? "its cant: " + cantReason
-                              : cantReason.empty()
-                                  ? "its profile: " + profileReason
-                                  : "its profile and its cant: " + profileReason + "; " + cantReason;
+  const std::string without =
+      profileReason.empty() ? "its cant: " + cantReason
+      : cantReason.empty()  ? "its profile: " + profileReason
+                            : "its profile and its cant: " + profileReason + "; " + cantReason;
   return "Alignment " + name + " was taken over without " + without + ".";
 }

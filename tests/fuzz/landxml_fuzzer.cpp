@@ -29,9 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
       const std::string without =
           "Alignment " + LandXmlAlignmentName(*alignment) + " was taken over without its ";
-      FuzzCheck(result.warning.empty() || (result.warning.compare(0, without.size(), without) == 0 &&
-                                           result.warning.back() == '.'),
-                "a part left out is said in one sentence", result.warning);
+      FuzzCheck(
+          result.warning.empty() || (result.warning.compare(0, without.size(), without) == 0 &&
+                                     result.warning.back() == '.'),
+          "a part left out is said in one sentence", result.warning);
       const AlignmentReading reading = ReadAlignment(result.texts);
       FuzzCheck(reading.problems.empty(), "CALC reads what was taken over", detail);
       const LandXmlExport out = ExportAlignment(result.texts, "again", "", "");

@@ -480,7 +480,8 @@ TEST(LandXml, ExportThenTakeOverRoundTrip) {
 
 // The cant taken over from <Cant> wherever it stands among the alignment's children (sign from
 // curvature, attributes not used left alone, metres made millimetres), left out where a station
-// does not ramp straight or CALC would not read the lines, and written back so that the import gives the same lines.
+// does not ramp straight or CALC would not read the lines, and written back so that the import
+// gives the same lines.
 TEST(LandXml, CantTakenOverAndWrittenBack) {
   const std::string stations =
       "<lx:Cant name=\"c\" gauge=\"1.5\" rotationPoint=\"insideRail\">"
@@ -516,10 +517,8 @@ TEST(LandXml, CantTakenOverAndWrittenBack) {
   };
   for (const Case& test : cases) {
     const LandXmlTakeOver taken = TakeOver(CantAlignment(test.cant));
-    EXPECT_EQ(taken.warning, std::string(*test.reason ? "Alignment A was taken over without its "
-                                                        "cant: " : "") +
-                                 test.reason + (*test.reason ? "." : ""))
-        << test.cant;
+    const std::string left = "Alignment A was taken over without its cant: ";
+    EXPECT_EQ(taken.warning, *test.reason ? left + test.reason + "." : "") << test.cant;
     EXPECT_EQ(taken.texts.cant, test.lines) << test.cant;
   }
 

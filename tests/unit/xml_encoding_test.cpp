@@ -47,12 +47,12 @@ TEST(XmlEncoding, DeclarationsAndTheirCodePages) {
   const struct {
     const char* name;
     unsigned codePage;
-  } names[] = {{"ISO-8859-1", 28591}, {"iso-8859-3", 28593}, {"ISO-8859-4", 28594},
-               {"ISO-8859-5", 28595}, {"ISO-8859-7", 28597}, {"ISO-8859-9", 28599},
-               {"ISO-8859-13", 28603}, {"Iso-8859-15", 28605}, {"Latin1", 28591},
-               {"windows-1251", 1251}, {"windows-1258", 1258}, {"CP1252", 1252},
-               {"cp1257", 1257}, {"koi8-u", 21866}, {"IBM866", 866}, {"cp866", 866},
-               {"US-ASCII", 20127}, {"ISO-8859-6", 0}, {"windows-1259", 0}, {"cp125", 0}};
+  } names[] = {
+      {"ISO-8859-1", 28591}, {"iso-8859-3", 28593},  {"ISO-8859-4", 28594},  {"ISO-8859-5", 28595},
+      {"ISO-8859-7", 28597}, {"ISO-8859-9", 28599},  {"ISO-8859-13", 28603}, {"Iso-8859-15", 28605},
+      {"Latin1", 28591},     {"windows-1251", 1251}, {"windows-1258", 1258}, {"CP1252", 1252},
+      {"cp1257", 1257},      {"koi8-u", 21866},      {"IBM866", 866},        {"cp866", 866},
+      {"US-ASCII", 20127},   {"ISO-8859-6", 0},      {"windows-1259", 0},    {"cp125", 0}};
   for (const auto& row : names) EXPECT_EQ(CodePageOfEncoding(row.name), row.codePage) << row.name;
 }
 
