@@ -317,7 +317,8 @@ std::string ListItem(HWND list, int index) {
 // ListItem reads it.
 std::string AsListed(const std::wstring& name) {
   char ansi[128] = {};
-  WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, ansi, sizeof ansi, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, ansi, sizeof ansi, nullptr,
+                      nullptr);
   wchar_t wide[128] = {};
   MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide, 128);
   return std::string(wide, wide + lstrlenW(wide));
@@ -727,6 +728,7 @@ TEST_F(LandXml, EightBitEncodingsAreReadWithTheirLetters) {
     HWND list = GetDlgItem(chooser, IDC_ALIGNMENT_LIST);
     EXPECT_EQ(AsListed(file.names[0]), ListItem(list, 0));
     EXPECT_EQ(AsListed(file.names[1]), ListItem(list, 1));
+    SaveScreenshot(std::string("landxml-chooser-") + file.encoding);
     PressButton(chooser, IDOK);
     WaitUntilGone(chooser);
     EXPECT_TRUE(WaitForText(GetDlgItem(dialog, IDC_PK_START), "0"));
@@ -775,6 +777,7 @@ TEST_F(LandXml, UnsymmetricalCurveLeavesTheProfileOutWithAMessage) {
       "Alignment Siding 3 was taken over without its profile: its profile has an "
       "unsymmetrical vertical curve at 210.0000.",
       MessageBoxText(box));
+  SaveScreenshot("landxml-without-profile");
   PressButton(box, IDOK);
   WaitUntilGone(box);
 }
