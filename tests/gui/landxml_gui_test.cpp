@@ -748,9 +748,6 @@ TEST_F(LandXml, TouchingCircularCurvesInAProfileCutInsideACurveAreCalculated) {
   ImportFrom(Write("branch.xml", LandXmlFile(Siding(kSidingElements, profile))));
   EXPECT_TRUE(WaitForText(GetDlgItem(dialog, IDC_PK_START), "0"));
   const AlignmentTexts texts = FieldTexts();
-  EXPECT_TRUE(
-      SameLines({"0 100", "50 100.6 9999.440052794074", "350 98.2 22222.8446627903", "700 101.7"},
-                texts.profile));
   const std::string calc = Calculate(polver, dialog);
   EXPECT_EQ(AlignmentCalcBlock(texts), calc);
   EXPECT_EQ(std::string::npos, calc.find('!')) << calc;

@@ -167,39 +167,26 @@ double Height(const Profile& p, double PK) {
 
 // Grades 0.01 and -0.01 about a curve of Rv 10000 (T 100): a profile cut out inside it at its
 // start or its end follows it there. Two curves of Rv 10015 (T 100.15) about VPIs 200 apart
-// overlap by 0.3 and meet at PK 200: up to there the first parabola, above it the second.
+// overlap by 0.3 and meet at PK 200: up to there the first parabola (at PK 200 it gives
+// -0.000001123, the second +0.000001123), above it the second (at 200.1 the first gives
+// -0.001000125).
 TEST(Profile, CurvesPastTheEndsAndCurvesThatMeet) {
-  const auto parabola = [](double PKvpi, double Hvpi, double before, double Rv, double T,
-                           double sag, double PK) {
-    const double x = PK - (PKvpi - T);
-    return Hvpi + before * (PK - PKvpi) + sag * x * x / (2 * Rv);
-  };
+  const char* const meet = "0 0\r\n100 1 10015\r\n300 -1 10015\r\n400 0";
   const struct {
     const char* profile;
     double PK;
-    double H;
-  } rows[] = {
-      {"0 0\r\n50 0.5 10000\r\n1000 -9", 0, parabola(50, 0.5, 0.01, 10000, 100, -1, 0)},
-      {"0 0\r\n950 9.5 10000\r\n1000 9", 1000, parabola(950, 9.5, 0.01, 10000, 100, -1, 1000)},
-      {"0 0\r\n100 1 10015\r\n300 -1 10015\r\n400 0", 199.9,
-       parabola(100, 1, 0.01, 10015, 100.15, -1, 199.9)},
-      {"0 0\r\n100 1 10015\r\n300 -1 10015\r\n400 0", 200,
-       parabola(100, 1, 0.01, 10015, 100.15, -1, 200)},
-      {"0 0\r\n100 1 10015\r\n300 -1 10015\r\n400 0", 200.1,
-       parabola(300, -1, -0.01, 10015, 100.15, 1, 200.1)},
-      {"0 0\r\n100 1 10015\r\n300 -1 10015\r\n400 0", 299.9,
-       parabola(300, -1, -0.01, 10015, 100.15, 1, 299.9)},
-  };
+    const char* H;
+  } rows[] = {{"0 0\r\n50 0.5 10000\r\n1000 -9", 0, "-0.125000000"},
+              {"0 0\r\n950 9.5 10000\r\n1000 9", 1000, "8.875000000"},
+              {meet, 199.9, "0.000996880"},
+              {meet, 200, "-0.000001123"},
+              {meet, 200.1, "-0.000996880"}};
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.profile) + " at " + std::to_string(row.PK));
     const ProfileReading reading = ReadProfile(row.profile);
     ASSERT_TRUE(reading.problems.empty()) << reading.problems.front();
-    EXPECT_NEAR(Height(reading.profile, row.PK), row.H, 1e-10);
+    EXPECT_EQ(FixedText(Height(reading.profile, row.PK), 9), row.H);
   }
-  // The two parabolas differ at the middle by more than the tolerance above.
-  EXPECT_GT(std::fabs(parabola(100, 1, 0.01, 10015, 100.15, -1, 200) -
-                      parabola(300, -1, -0.01, 10015, 100.15, 1, 200)),
-            1e-8);
 }
 
 TEST(Profile, HeightsAreContinuousAndFollowTheGradeLines) {
