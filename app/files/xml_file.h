@@ -24,9 +24,9 @@ struct XmlFileReading {
 };
 
 // Reads the XML file at `path` (UTF-8 or UTF-16, with or without a byte order mark, or an 8-bit
-// code page that its declaration names: see xml_code_page.h) into a tree
-// of local names: prefixes and namespaces are dropped and namespace declarations are not kept as
-// attributes. Texts become UTF-8. DTDs are refused, as the reader does by default.
+// code page that its declaration names: see xml_code_page.h) into a tree of local names:
+// prefixes and namespaces are dropped and namespace declarations are not kept as attributes.
+// Texts become UTF-8. DTDs are refused, as the reader does by default.
 XmlFileReading ReadXmlFile(const std::string& path);
 
 // Writes the tree as an indented UTF-8 XML file; the root's "xmlns" attribute becomes the

@@ -148,3 +148,4 @@ std::string CantLines(const XmlNode& alignment, std::string& lines) {
       at == std::string::npos ? TextToNum(lines) : TextToNum(problems.front().substr(at + 3));
   return Reason("its cant at %s does not read as chainages and cants", problemPK);
 }
+
