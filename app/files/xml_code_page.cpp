@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "xml_encoding.h"
 
 bool BytesForXmlReader(std::string& bytes, std::string& unknown) {
