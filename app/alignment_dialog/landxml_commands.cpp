@@ -42,10 +42,14 @@ std::string Recode(const std::string& text, UINT from, UINT to) {
   if (wideSize <= 0) return text;
   std::wstring wide(static_cast<size_t>(wideSize), L'\0');
   MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), &wide[0], wideSize);
-  const int size = WideCharToMultiByte(to, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
+  // A letter the code page lacks shows as "?", not as a look-alike letter that would name
+  // another alignment.
+  const DWORD flags = to == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const int size =
+      WideCharToMultiByte(to, flags, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
   if (size <= 0) return text;
   std::string result(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(to, 0, wide.data(), wideSize, &result[0], size, nullptr, nullptr);
+  WideCharToMultiByte(to, flags, wide.data(), wideSize, &result[0], size, nullptr, nullptr);
   return result;
 }
 std::string ForDisplay(const std::string& utf8) {
@@ -129,6 +133,9 @@ bool ReadLandXml(HWND owner, const std::string& path, XmlNode& root) {
     case XmlFileReading::Malformed:
       Tell(owner, MalformedLandXmlMessage(reading.line, reading.column), caption);
       return false;
+    case XmlFileReading::UnknownEncoding:
+      Tell(owner, UnknownEncodingLandXmlMessage(reading.encoding), caption);
+      return false;
   }
   const std::string problem = LandXmlFileProblem(reading.root);
   if (!problem.empty()) {
@@ -182,6 +189,9 @@ void ImportFile(HWND dialog) {
   SetText(GetDlgItem(dialog, IDC_PROFILE), takeOver.texts.profile);
   SetText(GetDlgItem(dialog, IDC_CANT), takeOver.texts.cant);
   ReadAlignmentFields(dialog);
+  // A profile or cant left out is said once the fields show what was taken over.
+  if (!takeOver.warning.empty())
+    Tell(dialog, ForDisplay(takeOver.warning), Messages::kImportLandXmlCaption);
 }
 
 void ExportFile(HWND dialog) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "files/file_bytes.h"
+#include "files/xml_code_page.h"
 #include "xml_ends.h"
 
 namespace {
@@ -363,6 +364,10 @@ XmlFileReading ReadXmlFile(const std::string& path) {
   if (!ReadFileBytes(path, bytes)) {
     reading.outcome = XmlFileReading::NotOpened;
     reading.systemError = GetLastError();
+    return reading;
+  }
+  if (!BytesForXmlReader(bytes, reading.encoding)) {
+    reading.outcome = XmlFileReading::UnknownEncoding;
     return reading;
   }
   // A document cut short is refused here: some readers never come back from one.

@@ -15,6 +15,11 @@ namespace {
 // two vertical curves may reach into each other and still count as touching.
 constexpr double kProfileTolerance = 1e-6;
 
+// How far two vertical curves may reach into each other and still meet, at the middle of their
+// overlap: a design of circular curves written with parabolic ones, or rounded to the
+// millimetre, overlaps by millimetres where the design's curves touch.
+constexpr double kCurvesMeet = 0.5;
+
 // One non-blank line as read, before the checks that need its neighbours.
 struct ProfileLine {
   std::string PKtext;
@@ -93,24 +98,46 @@ Profile BuildProfile(const std::vector<ProfileLine>& lines) {
   return profile;
 }
 
-// Neighbouring vertical curves that reach into each other by more than the tolerance.
+// How far the vertical curves of VPI j and VPI j + 1 reach into each other (0 or below where
+// they do not).
+double Overlap(const std::vector<ProfileVPI>& v, size_t j) {
+  return v[j].T + v[j + 1].T - (v[j + 1].PK - v[j].PK);
+}
+
+// Whether the curves of VPIs j and j + 1 (both inner, both curves) overlap and meet at the middle
+// of their overlap; that middle, where the first curve ends (the second starts just above it).
+bool CurvesMeet(const std::vector<ProfileVPI>& v, size_t j, double& middle) {
+  if (j == 0 || j + 2 >= v.size() || !(v[j].T > 0) || !(v[j + 1].T > 0)) return false;
+  if (!(Overlap(v, j) > kProfileTolerance)) return false;
+  middle = ((v[j].PK + v[j].T) + (v[j + 1].PK - v[j + 1].T)) / 2;
+  return true;
+}
+
+// Neighbouring vertical curves that reach into each other by more than the tolerance, or, two
+// curves, by more than kCurvesMeet. A curve may run past the first or the last VPI: the profile
+// is then cut out of a longer one and starts or ends inside the curve.
 void CheckOverlaps(const Profile& profile, std::vector<std::string>& problems) {
   const std::vector<ProfileVPI>& v = profile.vpis;
-  for (size_t j = 0; j + 1 < v.size(); ++j) {
-    const double S = (v[j + 1].PK - v[j].PK) - v[j].T - v[j + 1].T;
-    if (S < -kProfileTolerance) {
+  for (size_t j = 1; j + 2 < v.size(); ++j) {
+    const double overlap = Overlap(v, j);
+    const bool meet = v[j].T > 0 && v[j + 1].T > 0 && overlap <= kCurvesMeet + kProfileTolerance;
+    if (overlap > kProfileTolerance && !meet) {
       problems.push_back("!Profile between PK " + v[j].PKtext + " and PK " + v[j + 1].PKtext +
-                         ": the vertical curves overlap by " + FixedText(-S, 4) + "!");
+                         ": the vertical curves overlap by " + FixedText(overlap, 4) + "!");
     }
   }
 }
 
-// The height on the vertical curve of inner VPI j, when PK lies on it.
+// The height on the vertical curve of inner VPI j, when PK lies on it: between its tangent
+// points, and on its side of the middle where it meets a neighbouring curve.
 bool HeightOnCurve(const Profile& profile, size_t j, double PK, double& H) {
   const std::vector<ProfileVPI>& v = profile.vpis;
   if (j == 0 || j + 1 >= v.size() || !(v[j].T > 0)) return false;
   const double begin = v[j].PK - v[j].T;
   if (!(begin <= PK && PK <= v[j].PK + v[j].T)) return false;
+  double middle = 0;
+  if (CurvesMeet(v, j - 1, middle) && !(PK > middle)) return false;
+  if (CurvesMeet(v, j, middle) && PK > middle) return false;
   const double before = profile.grades[j - 1];
   const double s = profile.grades[j] > before ? 1.0 : -1.0;  // a sag bends up, a crest down
   const double x = PK - begin;
@@ -141,12 +168,12 @@ bool DesignHeight(const Profile& profile, double PK, double& H) {
     return false;
   }
   PK = std::min(std::max(PK, v.front().PK), v.back().PK);
-  // j: the last VPI whose PK(j) <= PK. Only the curves of j and its two neighbours can reach PK
-  // (the curves that touch within the tolerance may pass a neighbour's VPI by that much).
+  // j: the last VPI whose PK(j) <= PK. Only the curves of j and its neighbours can reach PK
+  // (curves that meet may pass a neighbour's VPI by up to kCurvesMeet).
   const auto after = std::upper_bound(v.begin(), v.end(), PK,
                                       [](double at, const ProfileVPI& vpi) { return at < vpi.PK; });
   const size_t j = static_cast<size_t>(after - v.begin()) - 1;
-  for (size_t k = j == 0 ? 0 : j - 1; k <= j + 1 && k < v.size(); ++k) {
+  for (size_t k = j < 2 ? 0 : j - 2; k <= j + 2 && k < v.size(); ++k) {
     if (HeightOnCurve(profile, k, PK, H)) return true;
   }
   H = j + 1 == v.size() ? v[j].H : v[j].H + profile.grades[j] * (PK - v[j].PK);

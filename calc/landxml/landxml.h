@@ -16,6 +16,9 @@ std::string LandXmlFileProblem(const XmlNode& root);
 // "This file cannot be read as LandXML: line <n>, column <m>."
 std::string MalformedLandXmlMessage(int line, int column);
 
+// "This file cannot be read as LandXML: its encoding <name> is not known."
+std::string UnknownEncodingLandXmlMessage(const std::string& name);
+
 // Every <Alignment> of the file in file order, wherever it stands, and the name it is listed
 // under: its name attribute without surrounding blanks, "(no name)" without one.
 std::vector<const XmlNode*> LandXmlAlignments(const XmlNode& root);
@@ -29,16 +32,25 @@ std::string LandXmlAlignmentName(const XmlNode& alignment);
 // with vertices that run through the file's element ends within 1 mm is taken over as element
 // lines instead (see landxml_elements.h), refused as "its elements at <PK> do not read as
 // straights, curves and clothoids" when they do not hold together. Besides the reasons of the
-// file format's own rules (a <Chain>, a spiral of another kind), a profile that CALC would not
-// read is refused as "its profile at <PK> does not read as grades and vertical curves". An
-// unsymmetrical vertical curve's <PK> is where it starts (its station less lengthIn). A
-// <CantStation> with a transitionType other than "clothoid" is refused as "its cant at <PK> is
-// not a straight ramp".
+// file format's own rules (a <Chain>, a spiral of another kind), only the plan refuses the
+// alignment: a profile or a cant that does not read is left out, its field empty, and `warning`
+// says so (PartialTakeOverMessage). The profile's reasons: "its profile at <PK> does not read as
+// grades and vertical curves" for one that CALC would not read, "its profile has an
+// unsymmetrical vertical curve at <PK>" (where it starts: its station less lengthIn); the
+// cant's: "its cant at <PK> is not a straight ramp" for a <CantStation> with a transitionType
+// other than "clothoid", "its cant at <PK> does not read as chainages and cants".
 struct LandXmlTakeOver {
   std::string refusal;  // empty when taken over
+  std::string warning;  // empty when taken over whole
   AlignmentTexts texts;
 };
 LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY);
+
+// "Alignment <name> was taken over without its profile: <reason>.", "... without its cant:
+// <reason>." or "... without its profile and its cant: <profile reason>; <cant reason>.";
+// "" when both reasons are empty.
+std::string PartialTakeOverMessage(const std::string& name, const std::string& profileReason,
+                                   const std::string& cantReason);
 
 // The LandXML 1.2 document of the alignment in the dialog's texts, named after the file; date
 // and time as the root's attributes ("2026-12-07", "23:05:00"). Root <LandXML>, then <Units>,

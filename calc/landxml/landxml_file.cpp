@@ -30,6 +30,10 @@ std::string MalformedLandXmlMessage(int line, int column) {
          std::to_string(column) + ".";
 }
 
+std::string UnknownEncodingLandXmlMessage(const std::string& name) {
+  return "This file cannot be read as LandXML: its encoding " + name + " is not known.";
+}
+
 std::vector<const XmlNode*> LandXmlAlignments(const XmlNode& root) {
   std::vector<const XmlNode*> found;
   if (root.name == "Alignment") {

@@ -369,10 +369,6 @@ LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY) {
   if (!reason.empty()) return refuse(reason);
   const std::string orderReason = OrderRefusal(plan);
 
-  std::string profileLines;
-  reason = ProfileLines(alignment, profileLines);
-  if (!reason.empty() && reason.find("unsymmetrical") != std::string::npos) return refuse(reason);
-
   std::string vertexLines;
   std::vector<CurveGroup> groups;
   const std::string PKtext = ShortestText(PKstart);
@@ -383,10 +379,15 @@ LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY) {
   if (!planReason.empty())
     planReason = PlanElementLines(*coordGeom, PKstart, xBeforeY, vertexLines);
   if (!planReason.empty()) return refuse(planReason);
-  if (!reason.empty()) return refuse(reason);
-  std::string cantLines;
-  reason = CantLines(alignment, cantLines);
-  if (!reason.empty()) return refuse(reason);
+
+  // A profile or cant that does not read leaves its field empty, and the plan is taken over.
+  std::string profileLines, cantLines;
+  const std::string profileReason = ProfileLines(alignment, profileLines);
+  if (!profileReason.empty()) profileLines.clear();
+  const std::string cantReason = CantLines(alignment, cantLines);
+  if (!cantReason.empty()) cantLines.clear();
+  result.warning =
+      PartialTakeOverMessage(LandXmlAlignmentName(alignment), profileReason, cantReason);
 
   result.texts.PKstart = PKtext;
   result.texts.vertices = vertexLines;
@@ -394,4 +395,14 @@ LandXmlTakeOver TakeOverAlignment(const XmlNode& alignment, bool xBeforeY) {
   result.texts.profile = profileLines;
   result.texts.cant = cantLines;
   return result;
+}
+
+std::string PartialTakeOverMessage(const std::string& name, const std::string& profileReason,
+                                   const std::string& cantReason) {
+  if (profileReason.empty() && cantReason.empty()) return "";
+  const std::string without =
+      profileReason.empty() ? "its cant: " + cantReason
+      : cantReason.empty()  ? "its profile: " + profileReason
+                            : "its profile and its cant: " + profileReason + "; " + cantReason;
+  return "Alignment " + name + " was taken over without " + without + ".";
 }

@@ -2,6 +2,8 @@
 // Alignment's Profile and Cant fields hold, and checked as CALC would read them.
 #include "landxml/landxml_profile_cant.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "alignment/cant.h"
@@ -19,6 +21,46 @@ struct ProfilePoint {
   double PK = 0, H = 0;
   const XmlNode* node = nullptr;
 };
+
+// The Rv of a <CircCurve> or <ParaCurve> between grades `in` and `out`: the parabola with the
+// circle's tangent points (taken horizontally), or the one of the parabola's length; 0 where the
+// grades are equal. A negative radius or length is its size. False when it does not read.
+bool VerticalCurveRv(const XmlNode& curve, double in, double out, double& Rv) {
+  const bool circle = curve.name == "CircCurve";
+  const std::string* text = curve.Attribute(circle ? "radius" : "length");
+  double size = 0;
+  if (!text || !ReadXmlNumber(*text, size)) return false;
+  Rv = 0;
+  if (in == out) return true;
+  double T = Absolute(size) / 2;
+  if (circle) {
+    const double angleIn = std::atan(in), angleOut = std::atan(out);
+    T = Absolute(size) * std::tan(Absolute(angleOut - angleIn) / 2) *
+        (std::cos(angleIn) + std::cos(angleOut)) / 2;
+  }
+  Rv = 2 * T / Absolute(out - in);
+  return true;
+}
+
+// Whether the <Cant>'s appliedCant values are written in metres (0.150 for 150 mm), as some
+// design programs write them: the largest size is above 0 and below 1, which no cant in
+// millimetres is.
+bool CantInMetres(const XmlNode& cant) {
+  double largest = 0;
+  for (const XmlNode& station : cant.children) {
+    const std::string* applied = station.Attribute("appliedCant");
+    double C = 0;
+    if (station.name == "CantStation" && applied && ReadXmlNumber(*applied, C))
+      largest = std::max(largest, Absolute(C));
+  }
+  return largest > 0 && largest < 1;
+}
+
+// A cant in metres in millimetres, to 9 decimals so that 0.0524 gives 52.4 and not the
+// product's last-bit error.
+double Millimetres(double metres) {
+  return std::round(metres * 1000 * 1e9) / 1e9;
+}
 
 }  // namespace
 
@@ -51,22 +93,12 @@ std::string ProfileLines(const XmlNode& alignment, std::string& lines) {
     const ProfilePoint& p = points[j];
     std::string line = ShortestText(p.PK) + " " + ShortestText(p.H);
     if (j > 0 && j + 1 < points.size()) {
+      const ProfilePoint &before = points[j - 1], &after = points[j + 1];
+      const double in = (p.H - before.H) / (p.PK - before.PK);
+      const double out = (after.H - p.H) / (after.PK - p.PK);
       double Rv = 0;
-      if (p.kind == "CircCurve") {
-        const std::string* radius = p.node->Attribute("radius");
-        if (!radius || !ReadXmlNumber(*radius, Rv))
-          return Reason("its profile at %s does not read as grades and vertical curves", p.PK);
-        Rv = Absolute(Rv);
-      } else if (p.kind == "ParaCurve") {
-        double length = 0;
-        const std::string* text = p.node->Attribute("length");
-        if (!text || !ReadXmlNumber(*text, length))
-          return Reason("its profile at %s does not read as grades and vertical curves", p.PK);
-        const ProfilePoint &before = points[j - 1], &after = points[j + 1];
-        const double in = (p.H - before.H) / (p.PK - before.PK);
-        const double out = (after.H - p.H) / (after.PK - p.PK);
-        if (in != out) Rv = Absolute(length) / Absolute(out - in);
-      }
+      if (p.kind != "PVI" && !VerticalCurveRv(*p.node, in, out, Rv))
+        return Reason("its profile at %s does not read as grades and vertical curves", p.PK);
       line += " " + ShortestText(Rv);
     }
     lines += line;
@@ -117,6 +149,7 @@ std::string CantLines(const XmlNode& alignment, std::string& lines) {
   if (!cant) return "";
   double PK = 0;
   bool first = true;
+  const bool metres = CantInMetres(*cant);
   for (const XmlNode& station : cant->children) {
     if (station.name != "CantStation") continue;
     const std::string* at = station.Attribute("station");
@@ -124,6 +157,7 @@ std::string CantLines(const XmlNode& alignment, std::string& lines) {
     double C = 0;
     if (!at || !ReadXmlNumber(*at, PK) || !applied || !ReadXmlNumber(*applied, C))
       return Reason("its cant after %s does not read as chainages and cants", PK);
+    if (metres) C = Millimetres(C);
     // A clothoid carries a straight ramp of cant; any other transition bends it.
     const std::string* transition = station.Attribute("transitionType");
     if (transition && Trim(*transition) != "clothoid")

@@ -214,7 +214,8 @@ std::string Utf16(const std::string& ascii) {
 const std::vector<std::string> kMainTrackVertices = {"V0 1000 2000", "V1 1600 2100 500 60 80",
                                                      "V2 2200 1900 800 0", "V3 2900 2000"};
 const std::vector<std::string> kMainTrackProfile = {"1000 250.5", "1400 254.5 14117.647058823528",
-                                                    "2000 252 5000", "2935.9266898087 249"};
+                                                    "2000 252 4999.897523503989",
+                                                    "2935.9266898087 249"};
 const std::vector<std::string> kSidingVertices = {"V0 0 0", "V1 300 0 300 40", "V2 500 200"};
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -304,12 +305,30 @@ void WaitUntilGone(HWND window) {
   EXPECT_FALSE(IsWindow(window));
 }
 
-// A list box item of another process (its text crosses as UTF-16; the names here are ASCII).
+// A list box item of another process (its text crosses as UTF-16, each letter here cut to a char).
 std::string ListItem(HWND list, int index) {
   wchar_t text[128] = {};
   if (SendMessageW(list, LB_GETTEXTLEN, index, 0) >= 128) return "(too long)";
   SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
   return std::string(text, text + lstrlenW(text));
+}
+
+// A name as the chooser's ANSI list shows it (letters the ANSI code page lacks as "?"), read as
+// ListItem reads it.
+std::string AsListed(const std::wstring& name) {
+  char ansi[128] = {};
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, ansi, sizeof ansi, nullptr,
+                      nullptr);
+  wchar_t wide[128] = {};
+  MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide, 128);
+  return std::string(wide, wide + lstrlenW(wide));
+}
+
+// Text in a code page, as a design program in that language writes it.
+std::string Encoded(const std::wstring& text, UINT codePage) {
+  char bytes[256] = {};
+  WideCharToMultiByte(codePage, 0, text.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr);
+  return bytes;
 }
 
 // Real mouse clicks at a point of the screen.
@@ -612,10 +631,8 @@ TEST_F(LandXml, RefusalsAndUnreadableFilesSaySoAndLeaveTheFields) {
                                 kSidingElements.substr(firstCurve, exitSpiral - firstCurve) +
                                 kSidingElements.substr(lastLine);
   const std::string angle = line + "        <Line><Start>0 100</Start><End>50 200</End></Line>\r\n";
-  const std::string unsymmetrical =
-      "      <Profile><ProfAlign name=\"P\"><PVI>0 100</PVI>"
-      "<UnsymParaCurve lengthIn=\"40\" lengthOut=\"60\">250 102</UnsymParaCurve>"
-      "<PVI>569.7558835664 101</PVI></ProfAlign></Profile>\r\n";
+  std::string macintosh = LandXmlFile(Siding(kSidingElements));
+  macintosh.replace(macintosh.find("UTF-8"), 5, "macintosh");
   const std::string refused = "Alignment Siding 3 cannot be taken over: ";
   struct Case {
     const char* file;
@@ -637,8 +654,8 @@ TEST_F(LandXml, RefusalsAndUnreadableFilesSaySoAndLeaveTheFields) {
        refused + "its elements at 391.2663 do not read as straights, curves and clothoids."},
       {"spiral-between-curves.xml", LandXmlFile(Siding(spiralBetweenCurves)),
        refused + "its elements at 391.2663 do not read as straights, curves and clothoids."},
-      {"unsymmetrical.xml", LandXmlFile(Siding(kSidingElements, unsymmetrical)),
-       refused + "its profile has an unsymmetrical vertical curve at 210.0000."},
+      {"macintosh.xml", macintosh,
+       "This file cannot be read as LandXML: its encoding macintosh is not known."},
       {"spiral-to-line.xml", LandXmlFile(Siding(spiralToLine)),
        refused + "its elements at 195.6469 do not read as straights, curves and clothoids."},
       {"imperial.xml",
@@ -671,6 +688,96 @@ TEST_F(LandXml, RefusalsAndUnreadableFilesSaySoAndLeaveTheFields) {
     ExpectFields(kTypedPK, kTypedVertices, kTypedProfile);
   }
   EXPECT_EQ("", ReadText(polver.editor));
+}
+
+// Files in the 8-bit code pages that Central European and Russian design programs write, with
+// letters of their own in names and descriptions.
+TEST_F(LandXml, EightBitEncodingsAreReadWithTheirLetters) {
+  const struct {
+    const char* encoding;
+    UINT codePage;
+    std::wstring names[2];
+    std::wstring description;
+  } files[] = {
+      {"ISO-8859-2",
+       28592,
+       {L"Tor g\u0142\u00f3wny \u0105", L"Bo\u010dn\u00e1 ko\u013eaj"},
+       L"\u0141uk \u017b\u00f3\u0142w"},
+      {"windows-1250",
+       1250,
+       {L"Hlavn\u00ed kolej \u010d. 1", L"Vle\u010dka \u0160\u0165astn\u00e1"},
+       L"Oblouk \u0159 \u016f"},
+      {"KOI8-R",
+       20866,
+       {L"\u0413\u043b\u0430\u0432\u043d\u044b\u0439",
+        L"\u041f\u043e\u0434\u044a\u0435\u0437\u0434"},
+       L"\u041a\u0440\u0438\u0432\u0430\u044f \u0401\u0436"},
+  };
+  for (const auto& file : files) {
+    SCOPED_TRACE(file.encoding);
+    std::string bytes = LandXmlFile(Siding(kSidingElements) + Siding(kSidingElements));
+    bytes.replace(bytes.find("UTF-8"), 5, file.encoding);
+    for (const std::wstring& name : file.names) {
+      bytes.replace(
+          bytes.find("Siding 3"), 8,
+          Encoded(name, file.codePage) + "\" desc=\"" + Encoded(file.description, file.codePage));
+    }
+    Fill(kTypedPK, kTypedVertices, kTypedProfile);
+    ImportFrom(Write(std::string(file.encoding) + ".xml", bytes));
+    HWND chooser = WaitForChooser();
+    ASSERT_NE(nullptr, chooser);
+    HWND list = GetDlgItem(chooser, IDC_ALIGNMENT_LIST);
+    EXPECT_EQ(AsListed(file.names[0]), ListItem(list, 0));
+    EXPECT_EQ(AsListed(file.names[1]), ListItem(list, 1));
+    SaveScreenshot(std::string("landxml-chooser-") + file.encoding);
+    PressButton(chooser, IDOK);
+    WaitUntilGone(chooser);
+    EXPECT_TRUE(WaitForText(GetDlgItem(dialog, IDC_PK_START), "0"));
+    EXPECT_TRUE(SameLines(kSidingVertices, FieldTexts().vertices));
+  }
+}
+
+// Two circular vertical curves that touch in the design (radii 10000 and 22223.778 between the
+// grades 12, -8 and 10 per mille; Polver's parabolas meet within 1e-5), in a profile cut out
+// 50 after the first curve's start.
+TEST_F(LandXml, TouchingCircularCurvesInAProfileCutInsideACurveAreCalculated) {
+  const std::string profile =
+      "<Profile><ProfAlign><PVI>0 100</PVI><CircCurve radius=\"10000\">50 100.6</CircCurve>"
+      "<CircCurve radius=\"22223.778\">350 98.2</CircCurve><PVI>700 101.7</PVI></ProfAlign>"
+      "</Profile>";
+  Fill(kTypedPK, kTypedVertices, kTypedProfile);
+  ImportFrom(Write("branch.xml", LandXmlFile(Siding(kSidingElements, profile))));
+  EXPECT_TRUE(WaitForText(GetDlgItem(dialog, IDC_PK_START), "0"));
+  const AlignmentTexts texts = FieldTexts();
+  const std::string calc = Calculate(polver, dialog);
+  EXPECT_EQ(AlignmentCalcBlock(texts), calc);
+  EXPECT_EQ(std::string::npos, calc.find('!')) << calc;
+  // The height at the start follows the curve, whose PK begin lies before it.
+  EXPECT_NE(std::string::npos, calc.find("\r\nV0\t0.0000\t0.0000\t0.0000\t99.8750\r\n")) << calc;
+  EXPECT_NE(std::string::npos, calc.find("\t-49.9944\t149.9944\r\n")) << calc;
+}
+
+TEST_F(LandXml, UnsymmetricalCurveLeavesTheProfileOutWithAMessage) {
+  const std::string more =
+      "<Cant><CantStation station=\"100\" appliedCant=\"0\"/><CantStation station=\"150\" "
+      "appliedCant=\"0.12\"/></Cant><Profile><ProfAlign><PVI>0 100</PVI><UnsymParaCurve "
+      "lengthIn=\"40\" lengthOut=\"60\">250 102</UnsymParaCurve><PVI>569 101</PVI></ProfAlign>"
+      "</Profile>";
+  Fill(kTypedPK, kTypedVertices, kTypedProfile);
+  ImportFrom(Write("unsymmetrical.xml", LandXmlFile(Siding(kSidingElements, more))));
+  HWND box = WaitForDialogWith(Pid(), kImportCaption, kMessageText);
+  ASSERT_NE(nullptr, box);
+  // The box comes once the fields hold what was taken over; the cant was written in metres.
+  EXPECT_TRUE(SameLines(kSidingVertices, FieldTexts().vertices));
+  EXPECT_EQ("", FieldTexts().profile);
+  EXPECT_EQ("100 0\r\n150 120", ReadText(GetDlgItem(dialog, IDC_CANT)));
+  EXPECT_EQ(
+      "Alignment Siding 3 was taken over without its profile: its profile has an "
+      "unsymmetrical vertical curve at 210.0000.",
+      MessageBoxText(box));
+  SaveScreenshot("landxml-without-profile");
+  PressButton(box, IDOK);
+  WaitUntilGone(box);
 }
 
 TEST_F(LandXml, ExportIsReadBackByTheImportAndByAnotherParser) {

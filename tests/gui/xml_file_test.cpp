@@ -104,6 +104,9 @@ TEST(XmlFile, UnreadableFilesGiveWhereReadingStopped) {
       {"<a><b/>", 1},
       {"\xFF\xFE<\0a\0>\0", 1},
       {"<a>\n<b>\n</c></a>", 3},
+      // A file in a code page keeps its lines when converted for the reader.
+      {"<?xml version=\"1.0\" encoding=\"ISO-8859-2\"?>\n<a b=\"\xB1\">\n</c></a>", 3},
+      {"<?xml version=\"1.0\" encoding=\"KOI8-R\"?>\r\n<a>\r\n<b>\xE1", 3},
       {"<a/><b/>", 1},
       {std::string(5000, '\0'), 1},
       // Far deeper than any design file: refused rather than walked.

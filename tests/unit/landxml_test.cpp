@@ -40,6 +40,11 @@ std::string Alignment(const std::string& geometry, const std::string& more = "")
          "</Alignment>";
 }
 
+// A <Cant> (or any other children) after the plan of one curve.
+std::string CantAlignment(const std::string& cant) {
+  return Alignment(Line("0 0", "100 0") + kQuarterCurve + Line("200 100", "200 300"), cant);
+}
+
 TEST(LandXml, FileChecks) {
   const XmlNode two = ParseXml(
       "<?xml version=\"1.0\"?><LandXML><Units><Metric linearUnit=\"meter\"/></Units>"
@@ -98,11 +103,12 @@ TEST(LandXml, TakesOverTheShapesDesignProgramsWrite) {
   EXPECT_EQ(yx.texts.PKstart, "12");
   EXPECT_EQ(yx.texts.vertices, "V0 0 0\r\nV1 0 200 100 0\r\nV2 300 200");
   const double Rv = 200 / std::fabs(-6.0 / 190 - 10.0 / 138);
-  EXPECT_EQ(yx.texts.profile,
-            "12 100\r\n150 110 " + ShortestText(Rv) + "\r\n340 104 2000\r\n469 107");
+  const std::string profile = "12 100\r\n150 110 " + ShortestText(Rv) + "\r\n340 104 ";
+  EXPECT_EQ(yx.texts.profile.substr(0, profile.size()), profile);
   const AlignmentReading reading = ReadAlignment(yx.texts);
   EXPECT_TRUE(reading.problems.empty()) << reading.problems.front();
   EXPECT_NEAR(reading.profile.profile.vpis[1].T, 100, 1e-9);
+  EXPECT_NEAR(reading.profile.profile.vpis[2].Rv, 1999.1969, 1e-4);  // the circle's tangent points
 
   const LandXmlTakeOver xy = TakeOverAlignment(alignment, true);
   EXPECT_EQ(xy.texts.vertices, "V0 0 0\r\nV1 200 0 100 0\r\nV2 200 300");
@@ -139,11 +145,6 @@ TEST(LandXml, Refusals) {
                  "</Start><End>200 140</End></Spiral>" +
                  kQuarterCurve + Line("200 100", "200 300")),
        "its elements at 1257.0796 do not read as straights, curves and clothoids"},
-      {Alignment(Line("0 0", "100 0") + kQuarterCurve + Line("200 100", "200 300"),
-                 "<Profile><ProfAlign><PVI>1000 5</PVI><UnsymParaCurve lengthIn=\"40\" "
-                 "lengthOut=\"60\">1200 6</UnsymParaCurve><PVI>1400 5</PVI></ProfAlign>"
-                 "</Profile>"),
-       "its profile has an unsymmetrical vertical curve at 1160.0000"},
       {Alignment(Line("0 0", "100 0") + in + Line("140 1", "200 5")),
        "its elements at 1100.0000 do not read as straights, curves and clothoids"},
       // A radius that does not fit the curve's own centre: its arc lies off the tangents' curve.
@@ -155,9 +156,6 @@ TEST(LandXml, Refusals) {
       // Lines without points.
       {Alignment("<Line/><Line/>"),
        "its elements at 1000.0000 do not read as straights, curves and clothoids"},
-      {Alignment(Line("0 0", "100 0") + kQuarterCurve + Line("200 100", "200 300"),
-                 "<Profile><ProfAlign><PVI>1000 5</PVI><PVI>900 6</PVI></ProfAlign></Profile>"),
-       "its profile at 900.0000 does not read as grades and vertical curves"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.alignment);
@@ -169,6 +167,77 @@ TEST(LandXml, Refusals) {
   EXPECT_EQ(TakeOver(Alignment(Line("0 0", "100 0") + kQuarterCurve + Line("200 100", "200 300")))
                 .texts.profile,
             "");
+}
+
+// A <CircCurve> becomes the parabola with the circle's tangent points: VPI at 1000 between the
+// grades i1 and i2 (per mille), its radius as written.
+TEST(LandXml, CircularVerticalCurves) {
+  const struct {
+    double i1, i2;
+    const char* radius;
+    const char* T;
+    const char* Rv;
+  } rows[] = {
+      {10, -5, "10000", "74.997187693", "9999.625025779"},
+      {35, -40, "3000", "112.419930787", "2997.864820980"},
+      {-5, 10, "-10000", "74.997187693", "9999.625025779"},  // a sag written with a negative radius
+      {10, 10, "10000", "0.000000000", "0.000000000"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.radius);
+    const double H = 100 + row.i1, end = H + row.i2;
+    const LandXmlTakeOver taken = TakeOver(Alignment(
+        Line("0 0", "3000 0"), "<Profile><ProfAlign><PVI>0 100</PVI><CircCurve radius=\"" +
+                                   std::string(row.radius) + "\">1000 " + ShortestText(H) +
+                                   "</CircCurve><PVI>2000 " + ShortestText(end) +
+                                   "</PVI></ProfAlign></Profile>"));
+    ASSERT_EQ(taken.warning, "");
+    const ProfileVPI vpi = ReadAlignment(taken.texts).profile.profile.vpis.at(1);
+    EXPECT_EQ(FixedText(vpi.T, 9), row.T);
+    EXPECT_EQ(FixedText(vpi.Rv, 9), row.Rv);
+  }
+}
+
+// A profile or cant that does not read leaves the plan taken over, its own field empty, and the
+// message says what was left out and why.
+TEST(LandXml, PartialTakeOver) {
+  const std::string unsymmetrical =
+      "<Profile><ProfAlign><PVI>1000 5</PVI><UnsymParaCurve lengthIn=\"40\" lengthOut=\"60\">1200 "
+      "6</UnsymParaCurve><PVI>1400 5</PVI></ProfAlign></Profile>";
+  const std::string backwards =
+      "<Profile><ProfAlign><PVI>1000 5</PVI><PVI>900 6</PVI></ProfAlign></Profile>";
+  const std::string goodCant =
+      "<Cant><CantStation station=\"1000\" appliedCant=\"0\"/><CantStation station=\"1100\" "
+      "appliedCant=\"100\"/></Cant>";
+  const std::string oneStation = "<Cant><CantStation station=\"1050\" appliedCant=\"60\"/></Cant>";
+  const struct {
+    std::string more;
+    const char* warning;
+  } rows[] = {
+      {unsymmetrical + goodCant,
+       "Alignment A was taken over without its profile: its profile has an unsymmetrical vertical "
+       "curve at 1160.0000."},
+      {"<Profile><ProfAlign><PVI>1000 5</PVI><PVI>1400 5</PVI></ProfAlign></Profile>" + oneStation,
+       "Alignment A was taken over without its cant: its cant at 1050.0000 does not read as "
+       "chainages and cants."},
+      {backwards + oneStation,
+       "Alignment A was taken over without its profile and its cant: its profile at 900.0000 does "
+       "not read as grades and vertical curves; its cant at 1050.0000 does not read as chainages "
+       "and cants."},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.more);
+    const LandXmlTakeOver taken = TakeOver(CantAlignment(row.more));
+    EXPECT_EQ(taken.refusal, "");
+    EXPECT_EQ(taken.warning, row.warning);
+    EXPECT_EQ(taken.texts.vertices, "V0 0 0\r\nV1 0 200 100 0\r\nV2 300 200");
+    EXPECT_EQ(taken.texts.profile.empty(), row.more.find("PVI>900") != std::string::npos ||
+                                               row.more.find("Unsym") != std::string::npos);
+    EXPECT_EQ(taken.texts.cant.empty(), row.more.find("1050") != std::string::npos);
+  }
+  // A plan that does not read still refuses the alignment, whatever its profile.
+  EXPECT_EQ(TakeOver(Alignment("<Feature/>", unsymmetrical)).refusal,
+            "Alignment A cannot be taken over: it has no geometry.");
 }
 
 // A straight split at a station equation in a file written to the millimetre: the piece turns
@@ -348,6 +417,7 @@ TEST(LandXml, ExportThenTakeOverRoundTrip) {
     const XmlNode& alignment = *LandXmlAlignments(out.root).front();
     const LandXmlTakeOver back = TakeOverAlignment(alignment, texts.xBeforeY);
     ASSERT_EQ(back.refusal, "");
+    ASSERT_EQ(back.warning, "");
     const AlignmentReading again = ReadAlignment(back.texts);
     ASSERT_TRUE(again.problems.empty()) << again.problems.front();
 
@@ -410,11 +480,6 @@ TEST(LandXml, ExportThenTakeOverRoundTrip) {
 
 namespace {
 
-// A <Cant> with one of its stations changed: none, or attributes added to the ramp's start.
-std::string CantAlignment(const std::string& cant) {
-  return Alignment(Line("0 0", "100 0") + kQuarterCurve + Line("200 100", "200 300"), cant);
-}
-
 // A <Cant> of one ramp up to 50 mm with the given attributes.
 std::string Ramp(const std::string& attributes) {
   return "<Cant" + attributes +
@@ -425,8 +490,9 @@ std::string Ramp(const std::string& attributes) {
 }  // namespace
 
 // The cant taken over from <Cant> wherever it stands among the alignment's children (sign from
-// curvature, attributes not used left alone), refused where a station does not ramp straight or
-// CALC would not read the lines, and written back so that the import gives the same lines.
+// curvature, attributes not used left alone, metres made millimetres), left out where a station
+// does not ramp straight or CALC would not read the lines, and written back so that the import
+// gives the same lines.
 TEST(LandXml, CantTakenOverAndWrittenBack) {
   const std::string stations =
       "<lx:Cant name=\"c\" gauge=\"1.5\" rotationPoint=\"insideRail\">"
@@ -437,7 +503,7 @@ TEST(LandXml, CantTakenOverAndWrittenBack) {
   struct Case {
     std::string cant;
     const char* lines;
-    const char* refusal;
+    const char* reason;  // why it was left out
   };
   const Case cases[] = {
       {"", "", ""},
@@ -453,35 +519,33 @@ TEST(LandXml, CantTakenOverAndWrittenBack) {
       {"<Cant rotationPoint=\"center\"/>", "", ""},
       // A gauge in millimetres, or a cant past the rail heads, is a cant CALC would not read.
       {Ramp(" rotationPoint=\"center\" gauge=\"1435\""), "",
-       "Alignment A cannot be taken over: its cant's pivot does not read as a rotation point and a "
-       "gauge in metres."},
+       "its cant's pivot does not read as a rotation point and a gauge in metres"},
       {Ramp(" rotationPoint=\"center\" gauge=\"1,435\""), "",
-       "Alignment A cannot be taken over: its cant's pivot does not read as a rotation point and a "
-       "gauge in metres."},
+       "its cant's pivot does not read as a rotation point and a gauge in metres"},
       {"<Cant gauge=\"0.3\" rotationPoint=\"center\"><CantStation station=\"1000\" "
        "appliedCant=\"0\"/><CantStation station=\"1100\" appliedCant=\"365\"/></Cant>",
-       "",
-       "Alignment A cannot be taken over: its cant at 1100.0000 does not read as chainages and "
-       "cants."},
+       "", "its cant at 1100.0000 does not read as chainages and cants"},
       {"<Cant><CantStation station=\"1050\" appliedCant=\"60\" curvature=\"cw\" "
        "transitionType=\"bloss\"/></Cant>",
-       "", "Alignment A cannot be taken over: its cant at 1050.0000 is not a straight ramp."},
+       "", "its cant at 1050.0000 is not a straight ramp"},
       {"<Cant><CantStation station=\"1050\" appliedCant=\"x\"/></Cant>", "",
-       "Alignment A cannot be taken over: its cant after 1050.0000 does not read as chainages "
-       "and cants."},
-      // What CALC would not read is refused as the profile is: one station, or going back.
-      {"<Cant><CantStation station=\"1050\" appliedCant=\"60\"/></Cant>", "",
-       "Alignment A cannot be taken over: its cant at 1050.0000 does not read as chainages and "
-       "cants."},
+       "its cant after 1050.0000 does not read as chainages and cants"},
+      // What CALC would not read is left out as the profile is: one station, or going back.
       {"<Cant><CantStation station=\"1050\" appliedCant=\"60\"/><CantStation station=\"1040\" "
        "appliedCant=\"60\"/></Cant>",
-       "",
-       "Alignment A cannot be taken over: its cant at 1040.0000 does not read as chainages and "
-       "cants."},
+       "", "its cant at 1040.0000 does not read as chainages and cants"},
+      // Cants all below 1 are metres.
+      {"<Cant><CantStation station=\"1000\" appliedCant=\"0.0524\"/><CantStation "
+       "station=\"1100\" appliedCant=\"0.150\" curvature=\"ccw\"/></Cant>",
+       "1000 52.4\r\n1100 -150", ""},
+      {"<Cant><CantStation station=\"1000\" appliedCant=\"0.5\"/><CantStation station=\"1100\" "
+       "appliedCant=\"1\"/></Cant>",
+       "1000 0.5\r\n1100 1", ""},
   };
   for (const Case& test : cases) {
     const LandXmlTakeOver taken = TakeOver(CantAlignment(test.cant));
-    EXPECT_EQ(taken.refusal, test.refusal) << test.cant;
+    const std::string left = "Alignment A was taken over without its cant: ";
+    EXPECT_EQ(taken.warning, *test.reason ? left + test.reason + "." : "") << test.cant;
     EXPECT_EQ(taken.texts.cant, test.lines) << test.cant;
   }
 

@@ -98,11 +98,17 @@ TEST(Profile, ProblemLines) {
       {"1100 151 -5\r\n1200 150 -1\r\n2000 150 0\r\n3000 140 -2\r\n3100 140 -3",
        {"!Profile at PK 1200: Rv must be at least 0!",
         "!Profile at PK 3000: Rv must be at least 0!"}},
-      // Grades 0.01, -0.01, 0.01: T = 10000 * 0.02 / 2 = 100 at each inner VPI: 50 too long for the
-      // first grade, 100 for the middle one, none for the last.
+      // Grades 0.01, -0.01, 0.01: T = 10000 * 0.02 / 2 = 100 at each inner VPI: 100 too long for
+      // the middle grade; running 50 past the first VPI is a profile cut inside its curve.
       {"0 0\r\n50 0.5 10000\r\n150 -0.5 10000\r\n1000 8",
-       {"!Profile between PK 0 and PK 50: the vertical curves overlap by 50.0000!",
-        "!Profile between PK 50 and PK 150: the vertical curves overlap by 100.0000!"}},
+       {"!Profile between PK 50 and PK 150: the vertical curves overlap by 100.0000!"}},
+      // T 100.3 each: curves that overlap by more than 0.5 do not meet; a curve that reaches past
+      // a point without a curve never does.
+      {"0 0\r\n100 1 10030\r\n300 -1 10030\r\n400 0",
+       {"!Profile between PK 100 and PK 300: the vertical curves overlap by 0.6000!"}},
+      {"0 0\r\n100 1 10015\r\n200 0 0\r\n300 1",
+       {"!Profile between PK 100 and PK 200: the vertical curves overlap by 0.1500!"}},
+      {"0 0\r\n100 1 10025\r\n300 -1 10025\r\n400 0", {}},
       // Curves that exactly touch do not overlap.
       {"0 0\r\n100 1 10000\r\n300 -1 10000\r\n400 0", {}},
   };
@@ -129,7 +135,8 @@ TEST(Profile, ProblemLines) {
 }
 
 // A random profile whose vertical curves fit: 2 to 8 VPIs 100 to 1100 apart, heights within
-// 30 of 150, Rv 0 (a plain break of grade) to 40000, tried again until no curves overlap.
+// 30 of 150, Rv 0 (a plain break of grade) to 40000, tried again until no curves overlap or run
+// past the ends.
 Profile RandomProfile(std::mt19937& random) {
   std::uniform_real_distribution<double> unit(0, 1);
   for (;;) {
@@ -144,7 +151,11 @@ Profile RandomProfile(std::mt19937& random) {
       PK += 100 + 1000 * unit(random);
     }
     ProfileReading reading = ReadProfile(text);
-    if (reading.problems.empty()) return reading.profile;
+    bool fits = reading.problems.empty();
+    const std::vector<ProfileVPI>& v = reading.profile.vpis;
+    for (size_t j = 0; fits && j + 1 < v.size(); ++j)
+      fits = v[j].PK + v[j].T + v[j + 1].T <= v[j + 1].PK;
+    if (fits) return reading.profile;
   }
 }
 
@@ -152,6 +163,30 @@ double Height(const Profile& p, double PK) {
   double H = 0;
   EXPECT_TRUE(DesignHeight(p, PK, H)) << PK;
   return H;
+}
+
+// Grades 0.01 and -0.01 about a curve of Rv 10000 (T 100): a profile cut out inside it at its
+// start or its end follows it there. Two curves of Rv 10015 (T 100.15) about VPIs 200 apart
+// overlap by 0.3 and meet at PK 200: up to there the first parabola (at PK 200 it gives
+// -0.000001123, the second +0.000001123), above it the second (at 200.1 the first gives
+// -0.001000125).
+TEST(Profile, CurvesPastTheEndsAndCurvesThatMeet) {
+  const char* const meet = "0 0\r\n100 1 10015\r\n300 -1 10015\r\n400 0";
+  const struct {
+    const char* profile;
+    double PK;
+    const char* H;
+  } rows[] = {{"0 0\r\n50 0.5 10000\r\n1000 -9", 0, "-0.125000000"},
+              {"0 0\r\n950 9.5 10000\r\n1000 9", 1000, "8.875000000"},
+              {meet, 199.9, "0.000996880"},
+              {meet, 200, "-0.000001123"},
+              {meet, 200.1, "-0.000996880"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.profile) + " at " + std::to_string(row.PK));
+    const ProfileReading reading = ReadProfile(row.profile);
+    ASSERT_TRUE(reading.problems.empty()) << reading.problems.front();
+    EXPECT_EQ(FixedText(Height(reading.profile, row.PK), 9), row.H);
+  }
 }
 
 TEST(Profile, HeightsAreContinuousAndFollowTheGradeLines) {
