@@ -1,5 +1,6 @@
 // The track's cant: how much higher one rail lies than the other along the chainage, given at
-// chainages and running linearly between them.
+// chainages and running between them linearly or by a transition law named on the line where the
+// ramp starts.
 //
 // Glossary:
 //   C         the applied cant in millimetres, positive where the left rail (looking towards
@@ -11,17 +12,22 @@
 #include <string>
 #include <vector>
 
+struct TransitionLaw;
+
 struct CantPoint {
   std::string PKtext;  // the PK field as typed on its line, for the report
   double PK;
   double C;
+  const TransitionLaw* ramp;  // the shape of the ramp to the next line; null: a straight ramp
 };
 
 struct Cant {
   std::vector<CantPoint> points;  // in line order, PK growing
 };
 
-// The cant lines of the dialog's field, "PK C" by the point-list rules (further fields ignored):
+// The cant lines of the dialog's field, "PK C [shape]" by the point-list rules: shape one of the
+// transition laws' cant words (bloss, cosine, sine, helmert; any case), other third fields and any
+// further fields ignored:
 // the echo of every non-blank line as typed, the problem lines (the first kind found only, every
 // line of that kind) and, without problems, the cant. A blank text gives no echo, no problems and
 // no points.
@@ -32,7 +38,8 @@ struct CantReading {
 };
 CantReading ReadCant(const std::string& text);
 
-// The design cant at chainage PK, linear between neighbouring lines; false when PK lies outside
+// The design cant at chainage PK, C(j) + (C(j+1) - C(j)) f(t) between neighbouring lines, t the
+// fraction of the way from line j to line j+1 and f the law of line j's shape (t without one); false when PK lies outside
 // the first and the last line by 1e-6 or more, is not a number, or there are no lines.
 bool DesignCant(const Cant& cant, double PK, double& C);
 

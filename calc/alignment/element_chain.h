@@ -1,12 +1,13 @@
 // An alignment typed as a chain of elements, one line each, in chainage order: straights,
-// circular curves and spirals (clothoids, curvature linear in length, also from one curve to
-// another or from a left curve to a right one). Reading its lines, its geometry, the chainage and
+// circular curves and transition curves (clothoids, curvature linear in length, and the Bloss,
+// cosine, sine and Helmert curves of transition_laws.h; also from one curve to another or from a
+// left curve to a right one). Reading its lines, its geometry, the chainage and
 // offset of a point against it and setting out a point from its chainage and offset. Portable.
 //
 // Element lines (fields by SplitFields, numbers written in full):
 //   straight L            [Y X Dir [PK]]
 //   curve    L R          [Y X Dir [PK]]
-//   spiral   L R1 R2      [Y X Dir [PK]]
+//   spiral   L R1 R2      [Y X Dir [PK]]   (also bloss, cosine, sine, helmert: a transition's law)
 // R, R1, R2 signed: positive to the right (the direction angle grows), 0 on a spiral meaning a
 // straight's infinite radius. Dir in degrees from +X towards +Y. Without Y X Dir an element starts
 // where the one before ends, in its end direction, at its end chainage; a PK other than that end
@@ -21,6 +22,9 @@
 
 #include "alignment/plane_point.h"
 
+struct TransitionLaw;
+
+// Spiral: a transition curve of any law.
 enum class ChainKind { Straight, Curve, Spiral };
 
 // A spiral's point and tangent where one of its pieces starts: the pieces are short enough for
@@ -33,6 +37,7 @@ struct SpiralPiece {
 
 struct ChainElement {
   ChainKind kind;
+  const TransitionLaw* law;  // a transition's law (a row of kTransitionLaws), else null
   double L;
   double Rstart, Rend;  // equal on a curve, 0 on a straight; on a spiral 0 means infinite
   PlanePoint start;
@@ -51,8 +56,9 @@ struct ElementChain {
   std::vector<ChainElement> elements;
 };
 
-// True when the first field of the first line that has a field is straight, curve or spiral, in
-// any case: the text then holds element lines, not vertex lines.
+// True when the first field of the first line that has a field is straight, curve or a
+// transition's word (spiral, bloss, ...), in any case: the text then holds element lines, not
+// vertex lines.
 bool IsElementText(const std::string& text);
 
 // The element lines of the Vertices text: the echo of every non-blank line as typed, the problem
@@ -95,5 +101,5 @@ int ChainElementAtChainage(const ElementChain& chain, double PK);
 // The point at chainage PK and offset d, computed on the given element (whatever its range).
 PlanePoint SetOutOnChainElement(const ElementChain& chain, int element, double PK, double d);
 
-// The element's number from 1 and its kind: "1 straight", "2 spiral", "3 curve".
+// The element's number from 1 and its kind: "1 straight", "2 spiral", "3 curve", "4 bloss".
 std::string ChainElementName(const ElementChain& chain, int element);
