@@ -161,7 +161,7 @@ TEST(LandXmlElements, TakesOverPlansThatDoNotReadAsVertices) {
 TEST(LandXmlElements, Refusals) {
   const std::string refused = "Alignment A cannot be taken over: ";
   const auto elements = [&](const char* PK) {
-    return refused + "its elements at " + PK + " do not read as straights, curves and clothoids.";
+    return refused + "its elements at " + PK + " do not read as straights, curves and transition curves.";
   };
   const std::string spiral = "<Start>200 100</Start><End>200 140</End></Spiral>";
   struct Case {
@@ -198,9 +198,10 @@ TEST(LandXmlElements, Refusals) {
        elements("1000.0000")},
       // What no form takes keeps its own refusal.
       {Alignment(QuarterCurve() +
-                 "<Spiral length=\"40\" radiusStart=\"100\" rot=\"cw\" spiType=\"bloss\">" +
+                 "<Spiral length=\"40\" radiusStart=\"100\" rot=\"cw\" spiType=\"cubicParabola\">" +
                  spiral),
-       refused + "the spiral at 1157.0796 is not a clothoid."},
+       refused + "the spiral at 1157.0796 is a cubicParabola, not a clothoid, bloss, cosine, "
+                 "sinusoid or biquadratic."},
       {Alignment(QuarterCurve() + "<IrregularLine/>"),
        refused + "it holds a <Chain> or an <IrregularLine>."},
       {Alignment(QuarterCurve() + kLineAfter,
