@@ -63,6 +63,7 @@ bool DesignCant(const Cant& cant, double PK, double& C) {
     return true;
   }
   const double rise = p[j + 1].C - p[j].C, run = p[j + 1].PK - p[j].PK;
-  C = p[j].C + (p[j].ramp ? rise * p[j].ramp->f((PK - p[j].PK) / run) : rise * (PK - p[j].PK) / run);
+  C = p[j].C +
+      (p[j].ramp ? rise * p[j].ramp->f((PK - p[j].PK) / run) : rise * (PK - p[j].PK) / run);
   return true;
 }

@@ -39,8 +39,9 @@ struct CantReading {
 CantReading ReadCant(const std::string& text);
 
 // The design cant at chainage PK, C(j) + (C(j+1) - C(j)) f(t) between neighbouring lines, t the
-// fraction of the way from line j to line j+1 and f the law of line j's shape (t without one); false when PK lies outside
-// the first and the last line by 1e-6 or more, is not a number, or there are no lines.
+// fraction of the way from line j to line j+1 and f the law of line j's shape (t without one);
+// false when PK lies outside the first and the last line by 1e-6 or more, is not a number, or there
+// are no lines.
 bool DesignCant(const Cant& cant, double PK, double& C);
 
 // The warning of a chainage outside the cant: "!Chainage outside of cant!".

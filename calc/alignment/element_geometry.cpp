@@ -271,4 +271,3 @@ PlanePoint SetOutOnChainElement(const ElementChain& chain, int element, double P
   const PlanePoint on = ChainPointAt(e, PK - e.PKstart, &direction);
   return Plus(on, Times(d, RightNormal(direction)));
 }
-

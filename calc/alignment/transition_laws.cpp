@@ -18,27 +18,45 @@ std::string LowerCase(std::string text) {
 }
 
 // Curvature linear in length.
-double ClothoidF(double t) { return t; }
-double ClothoidIntegral(double t) { return t * t / 2; }
+double ClothoidF(double t) {
+  return t;
+}
+double ClothoidIntegral(double t) {
+  return t * t / 2;
+}
 // A cubic parabola of curvature with zero slope at both ends.
-double BlossF(double t) { return t * t * (3 - 2 * t); }
-double BlossIntegral(double t) { return t * t * t * (1 - t / 2); }
+double BlossF(double t) {
+  return t * t * (3 - 2 * t);
+}
+double BlossIntegral(double t) {
+  return t * t * t * (1 - t / 2);
+}
 // Half a cosine wave.
-double CosineF(double t) { return (1 - std::cos(kPi * t)) / 2; }
-double CosineIntegral(double t) { return t / 2 - std::sin(kPi * t) / kTwoPi; }
+double CosineF(double t) {
+  return (1 - std::cos(kPi * t)) / 2;
+}
+double CosineIntegral(double t) {
+  return t / 2 - std::sin(kPi * t) / kTwoPi;
+}
 // A line less a full sine wave: zero slope and zero bend at both ends.
-double SineF(double t) { return t - std::sin(kTwoPi * t) / kTwoPi; }
+double SineF(double t) {
+  return t - std::sin(kTwoPi * t) / kTwoPi;
+}
 double SineIntegral(double t) {
   return t * t / 2 + (std::cos(kTwoPi * t) - 1) / (kTwoPi * kTwoPi);
 }
 // Two parabolas of curvature meeting at the middle.
-double HelmertF(double t) { return t <= 0.5 ? 2 * t * t : 1 - 2 * (1 - t) * (1 - t); }
+double HelmertF(double t) {
+  return t <= 0.5 ? 2 * t * t : 1 - 2 * (1 - t) * (1 - t);
+}
 double HelmertIntegral(double t) {
   return t <= 0.5 ? 2 * t * t * t / 3 : t - 0.5 + 2 * (1 - t) * (1 - t) * (1 - t) / 3;
 }
 
 }  // namespace
 
+// Its size is the header's count: a row too many does not compile, one too few fails the
+// table test.
 const TransitionLaw kTransitionLaws[] = {
     {"spiral", "clothoid", "", ClothoidF, ClothoidIntegral, 1},
     {"bloss", "bloss", "bloss", BlossF, BlossIntegral, 1},
@@ -46,7 +64,6 @@ const TransitionLaw kTransitionLaws[] = {
     {"sine", "sinusoid", "sine", SineF, SineIntegral, 1},
     {"helmert", "biquadratic", "helmert", HelmertF, HelmertIntegral, 2},
 };
-const int kTransitionLawCount = sizeof(kTransitionLaws) / sizeof(kTransitionLaws[0]);
 
 const TransitionLaw& ClothoidLaw() {
   return kTransitionLaws[0];

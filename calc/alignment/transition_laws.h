@@ -22,8 +22,8 @@ struct TransitionLaw {
 };
 
 // The laws, the clothoid first.
-extern const TransitionLaw kTransitionLaws[];
-extern const int kTransitionLawCount;
+constexpr int kTransitionLawCount = 5;
+extern const TransitionLaw kTransitionLaws[kTransitionLawCount];
 const TransitionLaw& ClothoidLaw();
 
 // The law whose element word (any case), LandXML name (as written) or cant word (any case; the

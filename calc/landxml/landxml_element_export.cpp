@@ -75,8 +75,8 @@ void AddElement(const ChainElement& e, XmlNode& geometry) {
       const double s = e.L * e.kStart / (e.kStart - e.kEnd);
       double direction = 0;
       const PlanePoint middle = ChainPointAt(e, s, &direction);
-      geometry.children.push_back(
-          SpiralElement(*e.law, e.PKstart, s, e.Rstart, 0, e.start, e.direction, middle, direction));
+      geometry.children.push_back(SpiralElement(*e.law, e.PKstart, s, e.Rstart, 0, e.start,
+                                                e.direction, middle, direction));
       geometry.children.push_back(SpiralElement(*e.law, e.PKstart + s, e.L - s, 0, e.Rend, middle,
                                                 direction, e.end, e.endDirection));
       return;

@@ -135,7 +135,8 @@ std::string OwnFields(const FileElement& e) {
     case ChainKind::Straight: return "straight " + ShortestText(e.L);
     case ChainKind::Curve: return "curve " + ShortestText(e.L) + " " + ShortestText(e.R1);
     case ChainKind::Spiral:
-      return e.law->word + (" " + ShortestText(e.L)) + " " + ShortestText(e.R1) + " " + ShortestText(e.R2);
+      return e.law->word + (" " + ShortestText(e.L)) + " " + ShortestText(e.R1) + " " +
+             ShortestText(e.R2);
   }
   return "";
 }
@@ -174,7 +175,8 @@ size_t ProblemElement(const std::string& problem) {
 }  // namespace
 
 std::string ElementsRefusal(double PK) {
-  return "its elements at " + FixedText(PK, 4) + " do not read as straights, curves and transition curves";
+  return "its elements at " + FixedText(PK, 4) +
+         " do not read as straights, curves and transition curves";
 }
 
 std::string PlanElementLines(const XmlNode& coordGeom, double PKstart, bool xBeforeY,

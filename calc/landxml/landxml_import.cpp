@@ -176,7 +176,8 @@ std::string KindRefusal(const std::vector<PlanElement>& plan, bool chained) {
 std::string OrderRefusal(const std::vector<PlanElement>& plan) {
   // Only clothoids have a vertex form: other transitions are taken over as elements.
   for (const PlanElement& e : plan)
-    if (e.kind == SpiralKind && e.spiType != ClothoidLaw().landXml) return Reason(kNotInOrder, e.PK);
+    if (e.kind == SpiralKind && e.spiType != ClothoidLaw().landXml)
+      return Reason(kNotInOrder, e.PK);
   if (plan.front().kind != LineKind) return "it starts with a curve";
   if (plan.back().kind != LineKind) return "it ends with a curve";
   for (size_t i = 1; i < plan.size(); ++i) {

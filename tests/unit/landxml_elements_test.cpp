@@ -161,7 +161,8 @@ TEST(LandXmlElements, TakesOverPlansThatDoNotReadAsVertices) {
 TEST(LandXmlElements, Refusals) {
   const std::string refused = "Alignment A cannot be taken over: ";
   const auto elements = [&](const char* PK) {
-    return refused + "its elements at " + PK + " do not read as straights, curves and transition curves.";
+    return refused + "its elements at " + PK +
+           " do not read as straights, curves and transition curves.";
   };
   const std::string spiral = "<Start>200 100</Start><End>200 140</End></Spiral>";
   struct Case {

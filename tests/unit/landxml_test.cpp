@@ -480,11 +480,11 @@ TEST(LandXml, CantTakenOverAndWrittenBack) {
                 {"name", "track 1"}, {"gauge", "1.435"}, {"rotationPoint", "center"}}));
   std::string written;
   for (const XmlNode& station : cant->children) {
-    written += station.name + ":" + *station.Attribute("station") + "," +
-               *station.Attribute("appliedCant") + "," + *station.Attribute("curvature") +
-               (station.Attribute("transitionType") ? "," + *station.Attribute("transitionType")
-                                                    : "") +
-               " ";
+    written +=
+        station.name + ":" + *station.Attribute("station") + "," +
+        *station.Attribute("appliedCant") + "," + *station.Attribute("curvature") +
+        (station.Attribute("transitionType") ? "," + *station.Attribute("transitionType") : "") +
+        " ";
   }
   EXPECT_EQ(written,
             "CantStation:1000,0,cw CantStation:1090.5,110,cw,cosine CantStation:1200,85.5,ccw "
