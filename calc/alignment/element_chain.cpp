@@ -122,7 +122,7 @@ ElementChain BuildChain(const std::vector<ElementLine>& lines, double PKstart) {
     }
     if (line.givesStart) {
       e.start = line.start;
-      e.direction = Reduced(TimesPi(line.degrees / 180));
+      e.direction = ReducedAngle(TimesPi(line.degrees / 180));
     }
     if (line.givesPK) e.PKstart = line.PK;
     FinishElement(e, piecesLeft);
@@ -140,7 +140,7 @@ void CheckJoins(const ElementChain& chain, std::vector<std::string>& problems) {
     if (!e.givesStart) continue;
     const PlanePoint gap = Minus(e.start, before.end);
     const double distance = Distance(gap.Y, gap.X);
-    const double turn = Turn(e.direction - before.endDirection);
+    const double turn = AngleDifference(e.direction - before.endDirection);
     const std::string previous = std::to_string(i);
     if (distance > kJoinGap) {
       problems.push_back(ElementAt(i) + " starts " + FixedText(distance, 4) +
@@ -190,6 +190,10 @@ ElementChainReading ReadElementChain(const std::string& text, double PKstart, bo
   return reading;
 }
 
+ChainStation ProjectOntoChainElement(const ElementChain& chain, int element, PlanePoint P) {
+  return ProjectOntoElement(chain.elements[static_cast<size_t>(element)], element, P);
+}
+
 ChainStation ProjectOntoChain(const ElementChain& chain, PlanePoint P) {
   ChainStation best = {false, 0, 0, -1};
   for (size_t i = 0; i < chain.elements.size(); ++i) {
@@ -207,6 +211,11 @@ int ChainElementAtChainage(const ElementChain& chain, double PK) {
     }
   }
   return -1;
+}
+
+PlanePoint SetOutOnChainElement(const ElementChain& chain, int element, double PK, double d) {
+  const ChainElement& e = chain.elements[static_cast<size_t>(element)];
+  return SetOutOnElement(e, PK - e.PKstart, d);
 }
 
 std::string ChainElementName(const ElementChain& chain, int element) {

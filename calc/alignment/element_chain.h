@@ -20,37 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "alignment/plane_point.h"
-
-struct TransitionLaw;
-
-// Spiral: a transition curve of any law.
-enum class ChainKind { Straight, Curve, Spiral };
-
-// A spiral's point and tangent where one of its pieces starts: the pieces are short enough for
-// a fixed-order quadrature from their start to be exact to about 1e-12 of their length.
-struct SpiralPiece {
-  double s;       // arc length from the element's start
-  PlanePoint at;  // the spiral's point there
-  PlanePoint tangent;
-};
-
-struct ChainElement {
-  ChainKind kind;
-  const TransitionLaw* law;  // a transition's law (a row of kTransitionLaws), else null
-  double L;
-  double Rstart, Rend;  // equal on a curve, 0 on a straight; on a spiral 0 means infinite
-  PlanePoint start;
-  double direction;  // at the start, radians in [0, 2 pi)
-  double PKstart;
-  PlanePoint end;
-  double endDirection;  // radians in [0, 2 pi)
-  bool givesStart;      // its line gives Y X Dir
-  // Curvatures at the start and end (1/R, 0 for an infinite radius) and, on a spiral, its pieces
-  // in arc-length order, the first at s = 0, all of equal length.
-  double kStart, kEnd;
-  std::vector<SpiralPiece> pieces;
-};
+#include "alignment/element_geometry.h"
 
 struct ElementChain {
   std::vector<ChainElement> elements;
@@ -71,19 +41,6 @@ struct ElementChainReading {
   ElementChain chain;
 };
 ElementChainReading ReadElementChain(const std::string& text, double PKstart, bool xBeforeY);
-
-// The point at arc length s from the element's start and, when direction is not null, the
-// direction there (radians, not reduced). s may lie a little outside 0 ... L: the element's
-// geometry goes on.
-PlanePoint ChainPointAt(const ChainElement& element, double s, double* direction);
-
-// The chainage and offset of a point against the chain.
-struct ChainStation {
-  bool found;
-  double PK;
-  double d;
-  int element;  // index into ElementChain::elements
-};
 
 // P against one element, when P projects onto it: its foot, where the distance to P is locally
 // smallest, lies on the element or within kEndTolerance beyond either end. Of several such feet

@@ -127,8 +127,8 @@ ChainStation ProjectOntoCurve(const ChainElement& e, int element, PlanePoint P) 
   // is as near to every point of the curve and takes its start.
   double swept = 0;
   if (fromCentre.Y != 0 || fromCentre.X != 0) {
-    swept = Reduced(side * (DirAngle(fromCentre.Y, fromCentre.X) -
-                            DirAngle(startFromCentre.Y, startFromCentre.X)));
+    swept = ReducedAngle(side * (DirAngle(fromCentre.Y, fromCentre.X) -
+                                 DirAngle(startFromCentre.Y, startFromCentre.X)));
   }
   double s = radius * swept;
   if (s > e.L + kEndTolerance && radius * (TimesPi(2) - swept) <= kEndTolerance) {
@@ -204,11 +204,11 @@ ChainStation ProjectOntoSpiral(const ChainElement& e, int element, PlanePoint P)
 }  // namespace
 
 // An angle brought into [0, 2 pi).
-double Reduced(double radians) {
+double ReducedAngle(double radians) {
   const double r = std::fmod(radians, TimesPi(2));
   return r < 0 ? r + TimesPi(2) : r;
 }
-double Turn(double radians) {
+double AngleDifference(double radians) {
   const double r = std::fmod(radians, TimesPi(2));
   if (r > TimesPi(1)) return r - TimesPi(2);
   if (r <= -TimesPi(1)) return r + TimesPi(2);
@@ -218,7 +218,7 @@ double Turn(double radians) {
 // The end of an element from its start: exact on a straight and a curve, the last piece's
 // quadrature on a spiral.
 void FinishElement(ChainElement& e, long& piecesLeft) {
-  e.endDirection = Reduced(PhaseAt(e, e.L));
+  e.endDirection = ReducedAngle(PhaseAt(e, e.L));
   switch (e.kind) {
     case ChainKind::Straight: e.end = Plus(e.start, Times(e.L, Tangent(e.direction))); break;
     case ChainKind::Curve: e.end = ChainPointAt(e, e.L, nullptr); break;
@@ -250,8 +250,7 @@ PlanePoint ChainPointAt(const ChainElement& e, double s, double* direction) {
   return e.start;
 }
 
-ChainStation ProjectOntoChainElement(const ElementChain& chain, int element, PlanePoint P) {
-  const ChainElement& e = chain.elements[static_cast<size_t>(element)];
+ChainStation ProjectOntoElement(const ChainElement& e, int element, PlanePoint P) {
   switch (e.kind) {
     case ChainKind::Straight: {
       const PlanePoint toP = Minus(P, e.start);
@@ -265,9 +264,8 @@ ChainStation ProjectOntoChainElement(const ElementChain& chain, int element, Pla
   return NotFound(element);
 }
 
-PlanePoint SetOutOnChainElement(const ElementChain& chain, int element, double PK, double d) {
-  const ChainElement& e = chain.elements[static_cast<size_t>(element)];
+PlanePoint SetOutOnElement(const ChainElement& e, double s, double d) {
   double direction = 0;
-  const PlanePoint on = ChainPointAt(e, PK - e.PKstart, &direction);
+  const PlanePoint on = ChainPointAt(e, s, &direction);
   return Plus(on, Times(d, RightNormal(direction)));
 }

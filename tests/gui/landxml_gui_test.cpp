@@ -597,7 +597,7 @@ TEST_F(LandXml, RefusalsAndUnreadableFilesSaySoAndLeaveTheFields) {
   const std::string line = "        <Line><Start>0 0</Start><End>0 100</End></Line>\r\n";
   const std::string chain = "        <Chain>1 2</Chain>\r\n";
   std::string notClothoid = kSidingElements;
-  notClothoid.replace(notClothoid.find("clothoid"), 8, "bloss");
+  notClothoid.replace(notClothoid.find("clothoid"), 8, "radioid");
   const size_t firstCurve = kSidingElements.find("        <Curve");
   const size_t exitSpiral = kSidingElements.find("        <Spiral", firstCurve);
   const size_t lastLine = kSidingElements.find("        <Line", exitSpiral);
@@ -628,18 +628,23 @@ TEST_F(LandXml, RefusalsAndUnreadableFilesSaySoAndLeaveTheFields) {
       {"empty-geometry.xml", LandXmlFile(Siding("")), refused + "it has no geometry."},
       {"chain.xml", LandXmlFile(Siding(line + chain)),
        refused + "it holds a <Chain> or an <IrregularLine>."},
-      {"bloss.xml", LandXmlFile(Siding(notClothoid)),
-       refused + "the spiral at 155.6469 is not a clothoid."},
+      {"radioid.xml", LandXmlFile(Siding(notClothoid)),
+       refused + "the spiral at 155.6469 is a radioid, not a clothoid, bloss, cosine, sinusoid or "
+                 "biquadratic."},
       {"angle.xml", LandXmlFile(Siding(angle)),
-       refused + "its elements at 100.0000 do not read as straights, curves and clothoids."},
+       refused +
+           "its elements at 100.0000 do not read as straights, curves and transition curves."},
       {"two-curves.xml", LandXmlFile(Siding(twoCurves)),
-       refused + "its elements at 391.2663 do not read as straights, curves and clothoids."},
+       refused +
+           "its elements at 391.2663 do not read as straights, curves and transition curves."},
       {"spiral-between-curves.xml", LandXmlFile(Siding(spiralBetweenCurves)),
-       refused + "its elements at 391.2663 do not read as straights, curves and clothoids."},
+       refused +
+           "its elements at 391.2663 do not read as straights, curves and transition curves."},
       {"unsymmetrical.xml", LandXmlFile(Siding(kSidingElements, unsymmetrical)),
        refused + "its profile has an unsymmetrical vertical curve at 210.0000."},
       {"spiral-to-line.xml", LandXmlFile(Siding(spiralToLine)),
-       refused + "its elements at 195.6469 do not read as straights, curves and clothoids."},
+       refused +
+           "its elements at 195.6469 do not read as straights, curves and transition curves."},
       {"imperial.xml",
        "<?xml version=\"1.0\"?>\n<LandXML xmlns=\"http://www.landxml.org/schema/LandXML-1.2\">"
        "<Units><Imperial linearUnit=\"USSurveyFoot\"/></Units><Alignments>" +
