@@ -1,15 +1,14 @@
 // Trace Alignment on any bytes: the first byte picks the button (CALC, "List PK, d", "Set out",
-// Trace Alignment on any bytes: the first byte picks the button (CALC, "List PK, d", "Set out",
 // "List H"; "List cant" with 16), "X before Y" (4), the worked profile (8), the worked cant (32),
 // the worked elements instead of the worked vertices (64) and, with 128, the worked transitions of
-// every law and their shaped cant ramps instead of the worked elements and cant; the rest is split at NULs into the
-// vertex (or element) lines, the profile lines, the cant lines and the selection: "selection"
-// alone (the worked vertices or elements), "vertices NUL selection", "vertices NUL profile NUL
-// selection", or "vertices NUL profile NUL cant NUL selection". Whatever the text, each block
-// starts with its title and ends with CR LF, the echo holds every non-blank vertex, profile and
-// cant line, a block with problems ends in problem lines only (the vertices' before the profile's
-// before the cant's), a point list has one row or one "Not read" line per selected line, and
-// CALC of elements has one row per element line and the End row.
+// every law and their shaped cant ramps instead of the worked elements and cant; the rest is split
+// at NULs into the vertex (or element) lines, the profile lines, the cant lines and the selection:
+// "selection" alone (the worked vertices or elements), "vertices NUL selection", "vertices NUL
+// profile NUL selection", or "vertices NUL profile NUL cant NUL selection". Whatever the text,
+// each block starts with its title and ends with CR LF, the echo holds every non-blank vertex,
+// profile and cant line, a block with problems ends in problem lines only (the vertices' before
+// the profile's before the cant's), a point list has one row or one "Not read" line per selected
+// line, and CALC of elements has one row per element line and the End row.
 #include <string>
 #include <vector>
 
