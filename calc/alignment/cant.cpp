@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "alignment/transition_laws.h"
 #include "geometry.h"
 #include "point_lists/point_lines.h"
 
@@ -30,13 +31,14 @@ CantReading ReadCant(const std::string& text) {
         reading.problems.push_back("!Cant line not read: " + NotReadText(line) + "!");
       continue;
     }
-    CantPoint point = {"", 0.0, 0.0};
+    CantPoint point = {"", 0.0, 0.0, nullptr};
     if (f.size() < 2 || !ReadFullNumber(f[0], split.decimalComma, point.PK) ||
         !ReadFullNumber(f[1], split.decimalComma, point.C)) {
       reading.problems.push_back("!Cant line not read: " + NotReadText(line) + "!");
       continue;
     }
     point.PKtext = f[0];
+    if (f.size() >= 3) point.ramp = LawOfCantWord(f[2]);
     points.push_back(point);
   }
   if (!reading.problems.empty()) return reading;
@@ -76,6 +78,8 @@ bool DesignCant(const Cant& cant, double PK, double& C) {
     C = p[j].C;
     return true;
   }
-  C = p[j].C + (p[j + 1].C - p[j].C) * (PK - p[j].PK) / (p[j + 1].PK - p[j].PK);
+  const double rise = p[j + 1].C - p[j].C, run = p[j + 1].PK - p[j].PK;
+  C = p[j].C +
+      (p[j].ramp ? rise * p[j].ramp->f((PK - p[j].PK) / run) : rise * (PK - p[j].PK) / run);
   return true;
 }

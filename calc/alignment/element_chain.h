@@ -1,12 +1,13 @@
 // An alignment typed as a chain of elements, one line each, in chainage order: straights,
-// circular curves and spirals (clothoids, curvature linear in length, also from one curve to
-// another or from a left curve to a right one). Reading its lines, its geometry, the chainage and
+// circular curves and transition curves (clothoids, curvature linear in length, and the Bloss,
+// cosine, sine and Helmert curves of transition_laws.h; also from one curve to another or from a
+// left curve to a right one). Reading its lines, its geometry, the chainage and
 // offset of a point against it and setting out a point from its chainage and offset. Portable.
 //
 // Element lines (fields by SplitFields, numbers written in full):
 //   straight L            [Y X Dir [PK]]
 //   curve    L R          [Y X Dir [PK]]
-//   spiral   L R1 R2      [Y X Dir [PK]]
+//   spiral   L R1 R2      [Y X Dir [PK]]   (also bloss, cosine, sine, helmert: a transition's law)
 // R, R1, R2 signed: positive to the right (the direction angle grows), 0 on a spiral meaning a
 // straight's infinite radius. Dir in degrees from +X towards +Y. Without Y X Dir an element starts
 // where the one before ends, in its end direction, at its end chainage; a PK other than that end
@@ -19,40 +20,15 @@
 #include <string>
 #include <vector>
 
-#include "alignment/plane_point.h"
-
-enum class ChainKind { Straight, Curve, Spiral };
-
-// A spiral's point and tangent where one of its pieces starts: the pieces are short enough for
-// a fixed-order quadrature from their start to be exact to about 1e-12 of their length.
-struct SpiralPiece {
-  double s;       // arc length from the element's start
-  PlanePoint at;  // the spiral's point there
-  PlanePoint tangent;
-};
-
-struct ChainElement {
-  ChainKind kind;
-  double L;
-  double Rstart, Rend;  // equal on a curve, 0 on a straight; on a spiral 0 means infinite
-  PlanePoint start;
-  double direction;  // at the start, radians in [0, 2 pi)
-  double PKstart;
-  PlanePoint end;
-  double endDirection;  // radians in [0, 2 pi)
-  bool givesStart;      // its line gives Y X Dir
-  // Curvatures at the start and end (1/R, 0 for an infinite radius) and, on a spiral, its pieces
-  // in arc-length order, the first at s = 0, all of equal length.
-  double kStart, kEnd;
-  std::vector<SpiralPiece> pieces;
-};
+#include "alignment/element_geometry.h"
 
 struct ElementChain {
   std::vector<ChainElement> elements;
 };
 
-// True when the first field of the first line that has a field is straight, curve or spiral, in
-// any case: the text then holds element lines, not vertex lines.
+// True when the first field of the first line that has a field is straight, curve or a
+// transition's word (spiral, bloss, ...), in any case: the text then holds element lines, not
+// vertex lines.
 bool IsElementText(const std::string& text);
 
 // The element lines of the Vertices text: the echo of every non-blank line as typed, the problem
@@ -65,19 +41,6 @@ struct ElementChainReading {
   ElementChain chain;
 };
 ElementChainReading ReadElementChain(const std::string& text, double PKstart, bool xBeforeY);
-
-// The point at arc length s from the element's start and, when direction is not null, the
-// direction there (radians, not reduced). s may lie a little outside 0 ... L: the element's
-// geometry goes on.
-PlanePoint ChainPointAt(const ChainElement& element, double s, double* direction);
-
-// The chainage and offset of a point against the chain.
-struct ChainStation {
-  bool found;
-  double PK;
-  double d;
-  int element;  // index into ElementChain::elements
-};
 
 // P against one element, when P projects onto it: its foot, where the distance to P is locally
 // smallest, lies on the element or within kEndTolerance beyond either end. Of several such feet
@@ -95,5 +58,5 @@ int ChainElementAtChainage(const ElementChain& chain, double PK);
 // The point at chainage PK and offset d, computed on the given element (whatever its range).
 PlanePoint SetOutOnChainElement(const ElementChain& chain, int element, double PK, double d);
 
-// The element's number from 1 and its kind: "1 straight", "2 spiral", "3 curve".
+// The element's number from 1 and its kind: "1 straight", "2 spiral", "3 curve", "4 bloss".
 std::string ChainElementName(const ElementChain& chain, int element);

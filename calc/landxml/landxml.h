@@ -31,14 +31,17 @@ std::string LandXmlAlignmentName(const XmlNode& alignment);
 // the texts left empty. A plan that does not read as straight, spiral, curve, spiral, straight
 // with vertices that run through the file's element ends within 1 mm is taken over as element
 // lines instead (see landxml_elements.h), refused as "its elements at <PK> do not read as
-// straights, curves and clothoids" when they do not hold together. Besides the reasons of the
-// file format's own rules (a <Chain>, a spiral of another kind), only the plan refuses the
-// alignment: a profile or a cant that does not read is left out, its field empty, and `warning`
-// says so (PartialTakeOverMessage). The profile's reasons: "its profile at <PK> does not read as
-// grades and vertical curves" for one that CALC would not read, "its profile has an
-// unsymmetrical vertical curve at <PK>" (where it starts: its station less lengthIn); the
-// cant's: "its cant at <PK> is not a straight ramp" for a <CantStation> with a transitionType
-// other than "clothoid", "its cant at <PK> does not read as chainages and cants".
+// straights, curves and transition curves" when they do not hold together; so is a plan with a
+// transition of another law than the clothoid (it has no vertex form). Besides the reasons of the
+// file format's own rules (a <Chain>, "the spiral at <PK> is a <spiType>, not a clothoid, bloss,
+// cosine, sinusoid or biquadratic"), only the plan refuses the alignment: a profile or a cant that
+// does not read is left out, its field empty, and `warning` says so (PartialTakeOverMessage). The
+// profile's reasons: "its profile at <PK> does not read as grades and vertical curves" for one
+// that CALC would not read, "its profile has an unsymmetrical vertical curve at <PK>" (where it
+// starts: its station less lengthIn); the cant's: "its cant ramp at <PK> is a <type>, not a
+// clothoid, bloss, cosine, sinusoid or biquadratic" for a <CantStation> whose transitionType is of
+// no law (one of a law other than the clothoid gives its cant line the law's cant word), "its cant
+// at <PK> does not read as chainages and cants".
 struct LandXmlTakeOver {
   std::string refusal;  // empty when taken over
   std::string warning;  // empty when taken over whole
@@ -55,8 +58,8 @@ std::string PartialTakeOverMessage(const std::string& name, const std::string& p
 // The LandXML 1.2 document of the alignment in the dialog's texts, named after the file; date
 // and time as the root's attributes ("2026-12-07", "23:05:00"). Root <LandXML>, then <Units>,
 // <Application> and <Alignments> holding the one <Alignment>, as the schema nests it; its cant,
-// if any, as a <Cant> of one <CantStation> per line. A problem:
-// the first problem line that CALC would report, and no document.
+// if any, as a <Cant> of one <CantStation> per line. A problem: the first problem line that CALC
+// would report, or the chain's that LandXML cannot hold (ChainExportProblem), and no document.
 struct LandXmlExport {
   std::string problem;
   XmlNode root;  // the root's "xmlns" attribute is the namespace of every element

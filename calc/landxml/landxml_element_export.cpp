@@ -2,6 +2,7 @@
 // as the chain computes them, so that the import builds the same elements again.
 #include <cmath>
 
+#include "alignment/transition_laws.h"
 #include "geometry.h"
 #include "landxml/landxml_elements.h"
 #include "landxml/landxml_nodes.h"
@@ -26,16 +27,16 @@ bool TangentsMeet(PlanePoint a, double aDirection, PlanePoint b, double bDirecti
   return std::isfinite(t);
 }
 
-// A spiral (or the part of one) of one sense of turning.
-XmlNode SpiralElement(double PK, double L, double Rstart, double Rend, PlanePoint start,
-                      double direction, PlanePoint end, double endDirection) {
+// A transition (or the part of a clothoid) of one sense of turning.
+XmlNode SpiralElement(const TransitionLaw& law, double PK, double L, double Rstart, double Rend,
+                      PlanePoint start, double direction, PlanePoint end, double endDirection) {
   const double turning = Rstart != 0 ? Rstart : Rend;
   XmlNode spiral = Element("Spiral", {{"staStart", ShortestText(PK)},
                                       {"length", ShortestText(L)},
                                       {"radiusStart", SpiralRadius(Rstart)},
                                       {"radiusEnd", SpiralRadius(Rend)},
                                       {"rot", turning > 0 ? "cw" : "ccw"},
-                                      {"spiType", "clothoid"}});
+                                      {"spiType", law.landXml}});
   spiral.children.push_back(PointElement("Start", start));
   PlanePoint PI = {0, 0};
   if (TangentsMeet(start, direction, end, endDirection, PI))
@@ -65,18 +66,18 @@ void AddElement(const ChainElement& e, XmlNode& geometry) {
     }
     case ChainKind::Spiral: {
       if (!(e.kStart * e.kEnd < 0)) {
-        geometry.children.push_back(SpiralElement(e.PKstart, e.L, e.Rstart, e.Rend, e.start,
+        geometry.children.push_back(SpiralElement(*e.law, e.PKstart, e.L, e.Rstart, e.Rend, e.start,
                                                   e.direction, e.end, e.endDirection));
         return;
       }
-      // From a left curve to a right one: a file's spiral turns one way only, so two spirals
-      // that meet where the curvature is 0.
+      // A clothoid from a left curve to a right one: a file's spiral turns one way only, so two
+      // clothoids that meet where the curvature is 0 (ChainExportProblem keeps other laws out).
       const double s = e.L * e.kStart / (e.kStart - e.kEnd);
       double direction = 0;
       const PlanePoint middle = ChainPointAt(e, s, &direction);
-      geometry.children.push_back(
-          SpiralElement(e.PKstart, s, e.Rstart, 0, e.start, e.direction, middle, direction));
-      geometry.children.push_back(SpiralElement(e.PKstart + s, e.L - s, 0, e.Rend, middle,
+      geometry.children.push_back(SpiralElement(*e.law, e.PKstart, s, e.Rstart, 0, e.start,
+                                                e.direction, middle, direction));
+      geometry.children.push_back(SpiralElement(*e.law, e.PKstart + s, e.L - s, 0, e.Rend, middle,
                                                 direction, e.end, e.endDirection));
       return;
     }
@@ -89,4 +90,16 @@ XmlNode ChainCoordGeom(const ElementChain& chain) {
   XmlNode geometry = Element("CoordGeom");
   for (const ChainElement& e : chain.elements) AddElement(e, geometry);
   return geometry;
+}
+
+std::string ChainExportProblem(const ElementChain& chain) {
+  for (size_t i = 0; i < chain.elements.size(); ++i) {
+    const ChainElement& e = chain.elements[i];
+    if (e.kind == ChainKind::Spiral && e.law != &ClothoidLaw() && e.kStart * e.kEnd < 0) {
+      return "Element " + std::to_string(i + 1) +
+             " turns from one side to the other; LandXML cannot hold that for a " + e.law->word +
+             ".";
+    }
+  }
+  return "";
 }

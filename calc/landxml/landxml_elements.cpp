@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "alignment/alignment_texts.h"
+#include "alignment/transition_laws.h"
 #include "geometry.h"
 #include "landxml/landxml_elements.h"
 #include "landxml/landxml_numbers.h"
@@ -29,6 +30,7 @@ const double kMostSpiralTurning = 1e5;
 struct FileElement {
   bool readable = false;
   ChainKind kind = ChainKind::Straight;
+  const TransitionLaw* law = nullptr;  // a transition's
   double L = 0, R1 = 0, R2 = 0;
   PlanePoint start = {0, 0}, end = {0, 0};
 };
@@ -100,7 +102,8 @@ bool ReadSpiral(const XmlNode& node, FileElement& e) {
   const std::string* length = node.Attribute("length");
   const double sign = RotSign(node);
   double r1 = 0, r2 = 0;
-  if ((type && Trim(*type) != "clothoid") || !length || !ReadXmlNumber(*length, e.L) || sign == 0 ||
+  e.law = type ? LawOfLandXml(Trim(*type)) : &ClothoidLaw();
+  if (!e.law || !length || !ReadXmlNumber(*length, e.L) || sign == 0 ||
       !ReadSpiralRadius(node.Attribute("radiusStart"), r1) ||
       !ReadSpiralRadius(node.Attribute("radiusEnd"), r2))
     return false;
@@ -126,13 +129,14 @@ FileElement ReadFileElement(const XmlNode& node) {
   return e;
 }
 
-// "straight L", "curve L R", "spiral L R1 R2".
+// "straight L", "curve L R", "spiral L R1 R2" (or the word of the transition's law).
 std::string OwnFields(const FileElement& e) {
   switch (e.kind) {
     case ChainKind::Straight: return "straight " + ShortestText(e.L);
     case ChainKind::Curve: return "curve " + ShortestText(e.L) + " " + ShortestText(e.R1);
     case ChainKind::Spiral:
-      return "spiral " + ShortestText(e.L) + " " + ShortestText(e.R1) + " " + ShortestText(e.R2);
+      return e.law->word + (" " + ShortestText(e.L)) + " " + ShortestText(e.R1) + " " +
+             ShortestText(e.R2);
   }
   return "";
 }
@@ -171,7 +175,8 @@ size_t ProblemElement(const std::string& problem) {
 }  // namespace
 
 std::string ElementsRefusal(double PK) {
-  return "its elements at " + FixedText(PK, 4) + " do not read as straights, curves and clothoids";
+  return "its elements at " + FixedText(PK, 4) +
+         " do not read as straights, curves and transition curves";
 }
 
 std::string PlanElementLines(const XmlNode& coordGeom, double PKstart, bool xBeforeY,

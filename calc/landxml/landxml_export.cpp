@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "alignment/transition_laws.h"
 #include "geometry.h"
 #include "landxml/landxml_elements.h"
 #include "landxml/landxml_nodes.h"
@@ -104,9 +105,10 @@ XmlNode ProfileElement(const Profile& profile, const std::string& name) {
 }
 
 // The cant lines as one <CantStation> each: appliedCant the cant's size in millimetres, its
-// side in curvature ("cw" where the left rail lies higher, also at 0; "ccw" below 0). gauge is
-// required by the schema: the pivot line's, else standard gauge; rotationPoint only with a pivot
-// line, which it would otherwise become on import.
+// side in curvature ("cw" where the left rail lies higher, also at 0; "ccw" below 0), and on a
+// line whose ramp has a shape its law's transitionType. gauge is required by the schema: the
+// pivot line's, else standard gauge; rotationPoint only with a pivot line, which it would
+// otherwise become on import.
 XmlNode CantElement(const Cant& cant, const std::string& name) {
   XmlNode element = Element("Cant", {{"name", name}, {"gauge", ShortestText(kStandardGauge)}});
   if (cant.pivot.given) {
@@ -116,10 +118,11 @@ XmlNode CantElement(const Cant& cant, const std::string& name) {
     }
   }
   for (const CantPoint& point : cant.points) {
-    element.children.push_back(
-        Element("CantStation", {{"station", ShortestText(point.PK)},
-                                {"appliedCant", ShortestText(Absolute(point.C))},
-                                {"curvature", point.C >= 0 ? "cw" : "ccw"}}));
+    XmlNode station = Element("CantStation", {{"station", ShortestText(point.PK)},
+                                              {"appliedCant", ShortestText(Absolute(point.C))},
+                                              {"curvature", point.C >= 0 ? "cw" : "ccw"}});
+    if (point.ramp) station.attributes.push_back({"transitionType", point.ramp->landXml});
+    element.children.push_back(station);
   }
   return element;
 }
@@ -135,6 +138,8 @@ LandXmlExport ExportAlignment(const AlignmentTexts& texts, const std::string& na
     return result;
   }
   const Alignment& a = reading.alignment;
+  if (IsElementForm(a)) result.problem = ChainExportProblem(a.chain);
+  if (!result.problem.empty()) return result;
   XmlNode alignment = Element("Alignment", {{"name", name},
                                             {"staStart", ShortestText(a.PKstart)},
                                             {"length", ShortestText(TrackLength(a))}});

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 
+#include "alignment/transition_laws.h"
 #include "geometry.h"
 #include "landxml/landxml_elements.h"
 #include "landxml/landxml_numbers.h"
@@ -41,7 +42,7 @@ struct PlanElement {
   bool hasCentre = false;  // a curve's <Center> was read
   PlanePoint centre = {0, 0};
   double radiusStart = kInfinite, radiusEnd = 0;  // a spiral's, infinite for "INF" or 0
-  bool clothoid = true;
+  std::string spiType = "clothoid";               // a spiral's, as written
 };
 
 // A spiral from the straight onto a curve, from a curve back onto the straight, or between two
@@ -101,7 +102,7 @@ PlanElement ReadPlanElement(const XmlNode& node, PlanKind kind) {
     }
     case SpiralKind: {
       const std::string* type = node.Attribute("spiType");
-      e.clothoid = !type || Trim(*type) == "clothoid";
+      if (type) e.spiType = Trim(*type);
       e.readable = length && ReadXmlNumber(*length, e.length) && e.length > 0 &&
                    ReadSpiralRadius(node.Attribute("radiusStart"), e.radiusStart) &&
                    ReadSpiralRadius(node.Attribute("radiusEnd"), e.radiusEnd);
@@ -165,14 +166,18 @@ bool LinesContinue(const PlanElement& a, const PlanElement& b) {
 std::string KindRefusal(const std::vector<PlanElement>& plan, bool chained) {
   if (chained) return "it holds a <Chain> or an <IrregularLine>";
   for (const PlanElement& e : plan) {
-    if (e.kind == SpiralKind && !e.clothoid)
-      return Reason("the spiral at %s is not a clothoid", e.PK);
+    if (e.kind == SpiralKind && !LawOfLandXml(e.spiType))
+      return Reason("the spiral at %s is a ", e.PK) + e.spiType + ", not a " + LandXmlLawNames();
   }
   return "";
 }
 
 // The first refusal of the vertex form that names the order of the elements, or "".
 std::string OrderRefusal(const std::vector<PlanElement>& plan) {
+  // Only clothoids have a vertex form: other transitions are taken over as elements.
+  for (const PlanElement& e : plan)
+    if (e.kind == SpiralKind && e.spiType != ClothoidLaw().landXml)
+      return Reason(kNotInOrder, e.PK);
   if (plan.front().kind != LineKind) return "it starts with a curve";
   if (plan.back().kind != LineKind) return "it ends with a curve";
   for (size_t i = 1; i < plan.size(); ++i) {

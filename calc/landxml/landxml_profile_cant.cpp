@@ -8,6 +8,7 @@
 
 #include "alignment/cant.h"
 #include "alignment/profile.h"
+#include "alignment/transition_laws.h"
 #include "geometry.h"
 #include "landxml/landxml_numbers.h"
 #include "number_text.h"
@@ -158,15 +159,19 @@ std::string CantLines(const XmlNode& alignment, std::string& lines) {
     if (!at || !ReadXmlNumber(*at, PK) || !applied || !ReadXmlNumber(*applied, C))
       return Reason("its cant after %s does not read as chainages and cants", PK);
     if (metres) C = Millimetres(C);
-    // A clothoid carries a straight ramp of cant; any other transition bends it.
+    // A clothoid carries a straight ramp of cant; the other laws shape the ramp that starts here.
     const std::string* transition = station.Attribute("transitionType");
-    if (transition && Trim(*transition) != "clothoid")
-      return Reason("its cant at %s is not a straight ramp", PK);
+    const TransitionLaw* ramp = transition ? LawOfLandXml(Trim(*transition)) : nullptr;
+    if (transition && !ramp) {
+      return Reason("its cant ramp at %s is a ", PK) + Trim(*transition) + ", not a " +
+             LandXmlLawNames();
+    }
     const std::string* curvature = station.Attribute("curvature");
     if (curvature && Trim(*curvature) == "ccw") C = -Absolute(C);
     if (curvature && Trim(*curvature) == "cw") C = Absolute(C);
     if (!first) lines += "\r\n";
     lines += ShortestText(PK) + " " + ShortestText(C == 0 ? 0.0 : C);
+    if (ramp && *ramp->cantWord) lines += std::string(" ") + ramp->cantWord;
     first = false;
   }
   if (first) return "";  // without stations there is no cant, nor a pivot

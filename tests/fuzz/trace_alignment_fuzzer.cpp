@@ -1,8 +1,8 @@
 // Trace Alignment on any bytes: the first byte picks the button (CALC, "List PK, d", "Set out",
-// Trace Alignment on any bytes: the first byte picks the button (CALC, "List PK, d", "Set out",
 // "List H"; "List cant" with 16), "X before Y" (4), the worked profile (8), the worked cant (32),
-// the worked elements instead of the worked vertices (64) and a pivot line first in the cant
-// field (128, "pivot inner"); the rest is split at NULs into the
+// the worked elements instead of the worked vertices (64) and, with 128, a pivot line first in
+// the cant field ("pivot inner") and, with 64 too, the worked transitions of every law and their
+// shaped cant ramps instead of the worked elements and cant; the rest is split at NULs into the
 // vertex (or element) lines, the profile lines, the cant lines and the selection: "selection"
 // alone (the worked vertices or elements), "vertices NUL selection", "vertices NUL profile NUL
 // selection", or "vertices NUL profile NUL cant NUL selection". Whatever the text, each block
@@ -29,6 +29,13 @@ const char* const kWorkedVertices =
 const char* const kWorkedElements =
     "curve 40 -500 1000 5000 30\nspiral 60 -500 -1200\ncurve 80 -1200\nspiral 50 -1200 0\n"
     "straight 100\nspiral 70 0 800\ncurve 120 800\nspiral 70 800 0\nstraight 50";
+const char* const kWorkedTransitions =
+    "straight 100 1000 5000 30\nbloss 80 0 -600\ncurve 120 -600\ncosine 60 -600 -1500\n"
+    "curve 50 -1500\nsine 70 -1500 0\nstraight 80\nhelmert 90 0 900\ncurve 100 900\n"
+    "helmert 90 900 0\nstraight 60";
+const char* const kShapedCant =
+    "0 0\n100 0 bloss\n180 -90\n300 -90 cosine\n360 -40\n410 -40 sine\n480 0\n"
+    "560 0 helmert\n650 80\n750 80 helmert\n840 0\n900 0";
 const char* const kWorkedProfile = "1100 151\n1800 158 10000\n3000 149 15000\n4200 155 0\n5200 152";
 const char* const kWorkedCant =
     "1000 0\n1840 0\n1960 -90\n2185 -90\n2305 0\n2600 0\n2660 60\n3440 60\n3500 0\n3930 0\n"
@@ -82,10 +89,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   AlignmentTexts texts;
   texts.PKstart = "1000";
   texts.xBeforeY = (mode & 4) != 0;
-  const char* const worked = (mode & 64) != 0 ? kWorkedElements : kWorkedVertices;
+  const bool pivot = (mode & 128) != 0;
+  const bool transitions = pivot;  // with the worked elements (64)
+  const char* const worked = (mode & 64) == 0 ? kWorkedVertices
+                             : transitions    ? kWorkedTransitions
+                                              : kWorkedElements;
   texts.vertices = cut == std::string::npos ? worked : rest.substr(0, cut);
   texts.profile = (mode & 8) != 0 ? kWorkedProfile : "";
-  texts.cant = (mode & 32) != 0 ? kWorkedCant : "";
+  texts.cant = (mode & 32) == 0 ? "" : transitions ? kShapedCant : kWorkedCant;
   std::string selection = cut == std::string::npos ? rest : rest.substr(cut + 1);
   if (secondCut != std::string::npos) {
     texts.profile = rest.substr(cut + 1, secondCut - cut - 1);
@@ -96,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       selection = rest.substr(thirdCut + 1);
     }
   }
-  if ((mode & 128) != 0) texts.cant = "pivot inner\r\n" + texts.cant;
+  if (pivot) texts.cant = "pivot inner\r\n" + texts.cant;
 
   const int button = (mode & 16) != 0 ? 4 : mode & 3;
   const std::string block = button == 0   ? AlignmentCalcBlock(texts)

@@ -617,7 +617,7 @@ TEST_F(LandXml, RefusalsAndUnreadableFilesSaySoAndLeaveTheFields) {
   const std::string line = "        <Line><Start>0 0</Start><End>0 100</End></Line>\r\n";
   const std::string chain = "        <Chain>1 2</Chain>\r\n";
   std::string notClothoid = kSidingElements;
-  notClothoid.replace(notClothoid.find("clothoid"), 8, "bloss");
+  notClothoid.replace(notClothoid.find("clothoid"), 8, "radioid");
   const size_t firstCurve = kSidingElements.find("        <Curve");
   const size_t exitSpiral = kSidingElements.find("        <Spiral", firstCurve);
   const size_t lastLine = kSidingElements.find("        <Line", exitSpiral);
@@ -646,18 +646,23 @@ TEST_F(LandXml, RefusalsAndUnreadableFilesSaySoAndLeaveTheFields) {
       {"empty-geometry.xml", LandXmlFile(Siding("")), refused + "it has no geometry."},
       {"chain.xml", LandXmlFile(Siding(line + chain)),
        refused + "it holds a <Chain> or an <IrregularLine>."},
-      {"bloss.xml", LandXmlFile(Siding(notClothoid)),
-       refused + "the spiral at 155.6469 is not a clothoid."},
+      {"radioid.xml", LandXmlFile(Siding(notClothoid)),
+       refused + "the spiral at 155.6469 is a radioid, not a clothoid, bloss, cosine, sinusoid or "
+                 "biquadratic."},
       {"angle.xml", LandXmlFile(Siding(angle)),
-       refused + "its elements at 100.0000 do not read as straights, curves and clothoids."},
+       refused +
+           "its elements at 100.0000 do not read as straights, curves and transition curves."},
       {"two-curves.xml", LandXmlFile(Siding(twoCurves)),
-       refused + "its elements at 391.2663 do not read as straights, curves and clothoids."},
+       refused +
+           "its elements at 391.2663 do not read as straights, curves and transition curves."},
       {"spiral-between-curves.xml", LandXmlFile(Siding(spiralBetweenCurves)),
-       refused + "its elements at 391.2663 do not read as straights, curves and clothoids."},
+       refused +
+           "its elements at 391.2663 do not read as straights, curves and transition curves."},
       {"macintosh.xml", macintosh,
        "This file cannot be read as LandXML: its encoding macintosh is not known."},
       {"spiral-to-line.xml", LandXmlFile(Siding(spiralToLine)),
-       refused + "its elements at 195.6469 do not read as straights, curves and clothoids."},
+       refused +
+           "its elements at 195.6469 do not read as straights, curves and transition curves."},
       {"imperial.xml",
        "<?xml version=\"1.0\"?>\n<LandXML xmlns=\"http://www.landxml.org/schema/LandXML-1.2\">"
        "<Units><Imperial linearUnit=\"USSurveyFoot\"/></Units><Alignments>" +
@@ -989,4 +994,66 @@ TEST_F(LandXml, ElementAlignmentIsExportedAndTakenBack) {
   const std::string calc = Calculate(polver, dialog);
   EXPECT_EQ(std::string::npos, calc.find('!')) << calc;
   ExpectWorkedTable(calc);
+}
+
+// A design file with a Bloss transition each side of its curve and cosine cant ramps over them:
+// taken over as elements with shaped ramps, calculated, exported and taken back to the same lines.
+// A Bloss curve from one side to the other cannot be written: Export says so and asks for no file.
+TEST_F(LandXml, TransitionDesignFileIsTakenOverCalculatedAndExportedBack) {
+  const std::string bloss =
+      "    <Alignment name=\"Fast line\" length=\"480\" staStart=\"0\">\r\n      <CoordGeom>\r\n"
+      "        <Line staStart=\"0\" length=\"100\"><Start>6000 3000</Start>"
+      "<End>6100 3000</End></Line>\r\n"
+      "        <Spiral staStart=\"100\" length=\"80\" radiusStart=\"INF\" radiusEnd=\"600\" "
+      "rot=\"cw\" spiType=\"bloss\"><Start>6100 3000</Start><End>6179.9676 3001.5995</End>"
+      "</Spiral>\r\n"
+      "        <Curve staStart=\"180\" length=\"120\" radius=\"600\" rot=\"cw\" crvType=\"arc\">"
+      "<Start>6179.9676 3001.5995</Start><Center>6139.9972 3600.2666</Center>"
+      "<End>6298.1076 3021.4739</End></Curve>\r\n"
+      "        <Spiral staStart=\"300\" length=\"80\" radiusStart=\"600\" radiusEnd=\"INF\" "
+      "rot=\"cw\" spiType=\"bloss\"><Start>6298.1076 3021.4739</Start>"
+      "<End>6374.1969 3046.1274</End></Spiral>\r\n"
+      "        <Line staStart=\"380\" length=\"100\"><Start>6374.1969 3046.1274</Start>"
+      "<End>6468.6925 3078.8468</End></Line>\r\n      </CoordGeom>\r\n"
+      "      <Cant name=\"Fast line\" gauge=\"1.435\" rotationPoint=\"center\">\r\n"
+      "        <CantStation station=\"100\" appliedCant=\"0\" curvature=\"cw\" "
+      "transitionType=\"cosine\"/>\r\n"
+      "        <CantStation station=\"180\" appliedCant=\"120\" curvature=\"cw\"/>\r\n"
+      "        <CantStation station=\"300\" appliedCant=\"120\" curvature=\"cw\" "
+      "transitionType=\"cosine\"/>\r\n"
+      "        <CantStation station=\"380\" appliedCant=\"0\" curvature=\"cw\"/>\r\n"
+      "      </Cant>\r\n    </Alignment>\r\n";
+  Fill(kTypedPK, kTypedVertices, kTypedProfile);
+  ImportFrom(Write("fast line.xml", LandXmlFile(bloss)));
+  HWND cant = GetDlgItem(dialog, IDC_CANT);
+  const std::string cantLines = "100 0 cosine\r\n180 120\r\n300 120 cosine\r\n380 0";
+  EXPECT_TRUE(WaitForText(cant, cantLines));
+  const std::string vertices = FieldTexts().vertices;
+  const std::vector<std::string> lines = Lines(vertices);
+  ASSERT_EQ(5u, lines.size()) << vertices;
+  EXPECT_EQ(0u, lines[1].find("bloss 80 0 600 ")) << lines[1];
+  EXPECT_EQ(0u, lines[3].find("bloss 80 600 0 ")) << lines[3];
+  const std::string calc = Calculate(polver, dialog);
+  EXPECT_EQ(std::string::npos, calc.find('!')) << calc;
+  EXPECT_NE(std::string::npos, calc.find("\r\n2 bloss\t100.0000\t3000.0000\t6100.0000\t")) << calc;
+
+  const std::string exported = Path("fast line export.xml");
+  PressButton(dialog, IDC_EXPORT_LANDXML);
+  HWND save = WaitForDialogWith(Pid(), kExportCaption, kFileNameField);
+  ASSERT_NE(nullptr, save);
+  ChooseFile(save, exported);
+  WaitUntilGone(save);
+  for (int waited = 0; !Exists(exported) && waited < 10000; waited += 50) Sleep(50);
+  ASSERT_TRUE(Exists(exported));
+  Fill(kTypedPK, kTypedVertices, kTypedProfile);
+  WriteText(cant, "5 0\r\n9 10");
+  ImportFrom(exported);
+  EXPECT_TRUE(WaitForText(cant, cantLines));
+  EXPECT_TRUE(SameLines(lines, FieldTexts().vertices));
+
+  Fill("0", "straight 100 0 0 0\r\nbloss 80 -1000 600\r\nstraight 50", "");
+  PressButton(dialog, IDC_EXPORT_LANDXML);
+  ExpectMessage(kExportCaption,
+                "Element 2 turns from one side to the other; LandXML cannot hold that for a "
+                "bloss.");
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "alignment/alignment_texts.h"
+#include "alignment/transition_laws.h"
 #include "geometry.h"
 #include "landxml/landxml.h"
 #include "number_text.h"
@@ -161,7 +162,8 @@ TEST(LandXmlElements, TakesOverPlansThatDoNotReadAsVertices) {
 TEST(LandXmlElements, Refusals) {
   const std::string refused = "Alignment A cannot be taken over: ";
   const auto elements = [&](const char* PK) {
-    return refused + "its elements at " + PK + " do not read as straights, curves and clothoids.";
+    return refused + "its elements at " + PK +
+           " do not read as straights, curves and transition curves.";
   };
   const std::string spiral = "<Start>200 100</Start><End>200 140</End></Spiral>";
   struct Case {
@@ -198,9 +200,10 @@ TEST(LandXmlElements, Refusals) {
        elements("1000.0000")},
       // What no form takes keeps its own refusal.
       {Alignment(QuarterCurve() +
-                 "<Spiral length=\"40\" radiusStart=\"100\" rot=\"cw\" spiType=\"bloss\">" +
+                 "<Spiral length=\"40\" radiusStart=\"100\" rot=\"cw\" spiType=\"cubicParabola\">" +
                  spiral),
-       refused + "the spiral at 1157.0796 is not a clothoid."},
+       refused + "the spiral at 1157.0796 is a cubicParabola, not a clothoid, bloss, cosine, "
+                 "sinusoid or biquadratic."},
       {Alignment(QuarterCurve() + "<IrregularLine/>"),
        refused + "it holds a <Chain> or an <IrregularLine>."},
   };
@@ -302,11 +305,19 @@ TEST(LandXmlElements, ExportedElements) {
   const ElementChain& after = ReadAlignment(back.texts).alignment.chain;
   EXPECT_NEAR(after.elements.back().end.Y, before.elements.back().end.Y, 1e-6);
   EXPECT_NEAR(after.elements.back().end.X, before.elements.back().end.X, 1e-6);
+  // Cut where its curvature is 0, a transition of another law is no longer a curve of its law.
+  for (const char* kind : {"bloss", "cosine", "sine", "helmert"}) {
+    reverse.vertices = std::string("straight 100 0 0 0\r\n") + kind + " 80 -1000 600";
+    EXPECT_EQ(ExportAlignment(reverse, "R", "", "").problem,
+              std::string("Element 2 turns from one side to the other; LandXML cannot hold that "
+                          "for a ") +
+                  kind + ".");
+  }
 }
 
-// Random element lines, the first with its start and PK start, spirals turning one way only. The
-// first is a curve or a spiral: a chain that starts with a straight may read as vertices, and
-// comes back as vertex lines.
+// Random element lines, the first with its start and PK start, transitions of every law turning
+// one way only. The first is a curve or a transition: a chain that starts with a straight may read
+// as vertices, and comes back as vertex lines.
 AlignmentTexts RandomElementTexts(std::mt19937& random) {
   std::uniform_real_distribution<double> unit(0, 1);
   const auto radius = [&] { return (unit(random) < 0.5 ? -1 : 1) * (150 + 3000 * unit(random)); };
@@ -325,7 +336,8 @@ AlignmentTexts RandomElementTexts(std::mt19937& random) {
     } else {
       const double R = radius(), other = R * (0.2 + 3 * unit(random));
       const double choice = unit(random);
-      line = "spiral " + ShortestText(L) + " " +
+      const TransitionLaw& law = kTransitionLaws[random() % kTransitionLawCount];
+      line = law.word + (" " + ShortestText(L)) + " " +
              (choice < 0.3   ? "0 " + ShortestText(R)
               : choice < 0.6 ? ShortestText(R) + " 0"
                              : ShortestText(R) + " " + ShortestText(other));
@@ -338,7 +350,8 @@ AlignmentTexts RandomElementTexts(std::mt19937& random) {
   return texts;
 }
 
-// Export then import gives back every element: kind, length, radii, start, direction, chainage.
+// Export then import gives back every element: kind, law, length, radii, start, direction,
+// chainage.
 TEST(LandXmlElements, ExportThenTakeOverRoundTrip) {
   std::mt19937 random(2027);
   for (int trial = 0; trial < 300; ++trial) {
@@ -359,6 +372,7 @@ TEST(LandXmlElements, ExportThenTakeOverRoundTrip) {
     for (size_t i = 0; i < e0.size(); ++i) {
       SCOPED_TRACE(i);
       EXPECT_EQ(e1[i].kind, e0[i].kind);
+      EXPECT_EQ(e1[i].law, e0[i].law);
       EXPECT_NEAR(e1[i].L, e0[i].L, 1e-6);
       EXPECT_NEAR(e1[i].Rstart, e0[i].Rstart, 1e-6);
       EXPECT_NEAR(e1[i].Rend, e0[i].Rend, 1e-6);

@@ -131,31 +131,32 @@ TEST(LandXml, Refusals) {
       {Alignment(Line("0 0", "100 0") + "<IrregularLine/>"),
        "it holds a <Chain> or an <IrregularLine>"},
       {Alignment(Line("0 0", "100 0") +
-                 "<Spiral length=\"40\" radiusStart=\"INF\" radiusEnd=\"100\" spiType=\"bloss\">"
+                 "<Spiral length=\"40\" radiusStart=\"INF\" radiusEnd=\"100\" spiType=\"revBloss\">"
                  "<Start>100 0</Start><End>140 1</End></Spiral>" +
                  Line("140 1", "200 5")),
-       "the spiral at 1100.0000 is not a clothoid"},
+       "the spiral at 1100.0000 is a revBloss, not a clothoid, bloss, cosine, sinusoid or "
+       "biquadratic"},
       // A spiral without rot: the element form cannot read it.
       {Alignment(Line("0 0", "100 0") + in),
-       "its elements at 1100.0000 do not read as straights, curves and clothoids"},
+       "its elements at 1100.0000 do not read as straights, curves and transition curves"},
       {Alignment(Line("0 0", "100 0") + kQuarterCurve + kQuarterCurve + Line("200 100", "200 300")),
-       "its elements at 1257.0796 do not read as straights, curves and clothoids"},
+       "its elements at 1257.0796 do not read as straights, curves and transition curves"},
       {Alignment(Line("0 0", "100 0") + kQuarterCurve +
                  "<Spiral length=\"40\" radiusStart=\"100\" radiusEnd=\"200\"><Start>200 100"
                  "</Start><End>200 140</End></Spiral>" +
                  kQuarterCurve + Line("200 100", "200 300")),
-       "its elements at 1257.0796 do not read as straights, curves and clothoids"},
+       "its elements at 1257.0796 do not read as straights, curves and transition curves"},
       {Alignment(Line("0 0", "100 0") + in + Line("140 1", "200 5")),
-       "its elements at 1100.0000 do not read as straights, curves and clothoids"},
+       "its elements at 1100.0000 do not read as straights, curves and transition curves"},
       // A radius that does not fit the curve's own centre: its arc lies off the tangents' curve.
       {Alignment(Line("0 0", "100 0") +
                  "<Curve radius=\"90\"><Start>100 0</Start><Center>100 100</Center>"
                  "<End>200 100</End></Curve>" +
                  Line("200 100", "200 300")),
-       "its elements at 1100.0000 do not read as straights, curves and clothoids"},
+       "its elements at 1100.0000 do not read as straights, curves and transition curves"},
       // Lines without points.
       {Alignment("<Line/><Line/>"),
-       "its elements at 1000.0000 do not read as straights, curves and clothoids"},
+       "its elements at 1000.0000 do not read as straights, curves and transition curves"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.alignment);
@@ -525,9 +526,16 @@ TEST(LandXml, CantTakenOverAndWrittenBack) {
       {"<Cant gauge=\"0.3\" rotationPoint=\"center\"><CantStation station=\"1000\" "
        "appliedCant=\"0\"/><CantStation station=\"1100\" appliedCant=\"365\"/></Cant>",
        "", "its cant at 1100.0000 does not read as chainages and cants"},
+      // Ramps shaped by a transition law, the shape written where the ramp starts.
+      {"<Cant><CantStation station=\"1000\" appliedCant=\"0\" transitionType=\"sinusoid\"/>"
+       "<CantStation station=\"1050\" appliedCant=\"60\" transitionType=\"biquadratic\"/>"
+       "<CantStation station=\"1100\" appliedCant=\"0\" transitionType=\"bloss\"/></Cant>",
+       "1000 0 sine\r\n1050 60 helmert\r\n1100 0 bloss", ""},
       {"<Cant><CantStation station=\"1050\" appliedCant=\"60\" curvature=\"cw\" "
-       "transitionType=\"bloss\"/></Cant>",
-       "", "its cant at 1050.0000 is not a straight ramp"},
+       "transitionType=\"weinerBogen\"/></Cant>",
+       "",
+       "its cant ramp at 1050.0000 is a weinerBogen, not a clothoid, bloss, cosine, sinusoid or "
+       "biquadratic"},
       {"<Cant><CantStation station=\"1050\" appliedCant=\"x\"/></Cant>", "",
        "its cant after 1050.0000 does not read as chainages and cants"},
       // What CALC would not read is left out as the profile is: one station, or going back.
@@ -550,7 +558,7 @@ TEST(LandXml, CantTakenOverAndWrittenBack) {
   }
 
   AlignmentTexts texts = TakeOver(CantAlignment(stations)).texts;
-  texts.cant = "1000 0\r\n1090.5 110\r\n1200 -85.5\r\n1250 -0.125";
+  texts.cant = "1000 0\r\n1090.5 110 Cosine\r\n1200 -85.5 ramp\r\n1250 -0.125";
   const LandXmlExport out = ExportAlignment(texts, "track 1", "", "");
   ASSERT_EQ(out.problem, "");
   const XmlNode& alignment = *LandXmlAlignments(out.root).front();
@@ -562,13 +570,17 @@ TEST(LandXml, CantTakenOverAndWrittenBack) {
                                   {"name", "track 1"}, {"gauge", "1.435"}}));
   std::string written;
   for (const XmlNode& station : cant->children) {
-    written += station.name + ":" + *station.Attribute("station") + "," +
-               *station.Attribute("appliedCant") + "," + *station.Attribute("curvature") + " ";
+    written +=
+        station.name + ":" + *station.Attribute("station") + "," +
+        *station.Attribute("appliedCant") + "," + *station.Attribute("curvature") +
+        (station.Attribute("transitionType") ? "," + *station.Attribute("transitionType") : "") +
+        " ";
   }
   EXPECT_EQ(written,
-            "CantStation:1000,0,cw CantStation:1090.5,110,cw CantStation:1200,85.5,ccw "
+            "CantStation:1000,0,cw CantStation:1090.5,110,cw,cosine CantStation:1200,85.5,ccw "
             "CantStation:1250,0.125,ccw ");
-  EXPECT_EQ(TakeOverAlignment(alignment, false).texts.cant, texts.cant);
+  EXPECT_EQ(TakeOverAlignment(alignment, false).texts.cant,
+            "1000 0\r\n1090.5 110 cosine\r\n1200 -85.5\r\n1250 -0.125");
   // A pivot line goes out as gauge and rotationPoint and comes back as the import writes it.
   texts.cant = "1000 0\r\nPIVOT\tRight\t1,5200\r\n1090.5 110";
   const LandXmlExport pivoted = ExportAlignment(texts, "t", "", "");
