@@ -10,6 +10,7 @@ constexpr size_t kMostSlewLabels = 12;
 
 VersineDiagram BuildVersineDiagram(const VersineResult& result) {
   VersineDiagram diagram;
+  diagram.sign = result.sign;
   for (size_t i = 0; i < result.stations.size() && i < result.P.size(); ++i) {
     diagram.names.push_back(result.stations[i].name);
     diagram.measured.push_back(result.stations[i].f);
@@ -28,8 +29,9 @@ DiagramAxis ValueAxis(double low, double high, double height, double spacing) {
   if (high - low < 1e-9) high = low + 1;
   // Ticks no closer than `spacing`, and no more than the panel can take.
   axis.step = RoundStepAtLeast((high - low) * spacing / height);
-  axis.low = std::floor(low / axis.step) * axis.step;
-  axis.high = std::ceil(high / axis.step) * axis.step;
+  // A design versine of -1e-15 is 0: it does not open another tick below.
+  axis.low = std::floor(low / axis.step + 1e-6) * axis.step;
+  axis.high = std::ceil(high / axis.step - 1e-6) * axis.step;
   if (axis.high - axis.low < axis.step) axis.high = axis.low + axis.step;
   return axis;
 }
@@ -38,9 +40,12 @@ double ValueY(const ScreenRect& panel, const DiagramAxis& axis, double value) {
   return panel.bottom - (value - axis.low) / (axis.high - axis.low) * (panel.bottom - panel.top);
 }
 
+double StationApart(const ScreenRect& panel, size_t n) {
+  return (panel.right - panel.left) / static_cast<double>(n > 0 ? n : 1);
+}
+
 double StationX(const ScreenRect& panel, size_t i, size_t n) {
-  if (n < 2) return (panel.left + panel.right) / 2;
-  return panel.left + (panel.right - panel.left) * static_cast<double>(i) / static_cast<double>(n - 1);
+  return panel.left + (static_cast<double>(i) + 0.5) * StationApart(panel, n);
 }
 
 size_t NameEvery(double apart, double widest, double gap) {

@@ -16,6 +16,7 @@ struct VersineDiagram {
   std::vector<double> measured;  // mm, as printed
   std::vector<double> design;    // mm, as printed
   std::vector<double> outward;   // the slews in mm, outwards (away from the curve's centre) > 0
+  double sign = 1;               // the versines' sign: a slew as printed is sign * outward
 };
 
 // The diagram of a result without problems.
@@ -35,7 +36,9 @@ DiagramAxis ValueAxis(double low, double high, double height, double spacing);
 // Where a value lands in a panel: its bottom at axis.low, its top at axis.high.
 double ValueY(const ScreenRect& panel, const DiagramAxis& axis, double value);
 
-// Where station i of n lands across a panel: the first at its left, the last at its right.
+// The stations' spacing across a panel, and where station i of n lands: each in the middle of
+// its n-th of the width, so that the bars of the first and the last stay inside.
+double StationApart(const ScreenRect& panel, size_t n);
 double StationX(const ScreenRect& panel, size_t i, size_t n);
 
 // Every how many stations a name is written (1, 2, 5, 10, 20, 50...) so that names of up to
