@@ -26,8 +26,8 @@ TEST_F(PolverTest, CurveByVersinesCalcAndDiagram) {
   ASSERT_NE(nullptr, dialog);
   EXPECT_EQ("10", ReadText(GetDlgItem(dialog, IDC_STEP)));
   FillFields(dialog, {{IDC_L1, "30"}, {IDC_L2, "30"}});
-  SaveScreenshot("curve-by-versines");
   const std::string block = Calculate(polver, dialog);
+  SaveScreenshot("curve-by-versines");
   EXPECT_EQ(VersinesBlock({"10", "30", "30", ""}, kWorkedCurve), block);
   EXPECT_NE(std::string::npos, block.find("\r\nStations=21   Largest slew=20.3 at 130\r\n"));
 
