@@ -58,8 +58,8 @@ void Diagram(HWND dialog) {
     result = CalculateVersines(texts, selection);
   }
   if (!result.problems.empty()) {
-    AppendText(App().Editor, InputReport(kCurveByVersines, TextsInTableOrder(texts)) +
-                                 VersineResultText(result));
+    AppendText(App().Editor,
+               InputReport(kCurveByVersines, TextsInTableOrder(texts)) + VersineResultText(result));
     return;
   }
   ShowVersineDiagram(BuildVersineDiagram(result));

@@ -34,8 +34,10 @@ void DrawScale(HDC dc, const ScreenRect& panel, const DiagramAxis& axis, const D
     Text(dc, panel.left - gap - size.cx, y - size.cy / 2.0, label);
   }
   Selected pen(dc, MakePen(frame, 1, kFrame));
-  const std::vector<ScreenPoint> box = {{panel.left, panel.top}, {panel.right, panel.top},
-                                        {panel.right, panel.bottom}, {panel.left, panel.bottom},
+  const std::vector<ScreenPoint> box = {{panel.left, panel.top},
+                                        {panel.right, panel.top},
+                                        {panel.right, panel.bottom},
+                                        {panel.left, panel.bottom},
                                         {panel.left, panel.top}};
   ClippedPolyline(dc, box, Grown(panel, 2));
   Text(dc, panel.left, panel.top - 1.5 * frame.fontHeight, title);
@@ -119,9 +121,9 @@ void DrawSlews(HDC dc, const VersineDiagram& diagram, const ScreenRect& panel,
     const double y = ValueY(panel, axis, diagram.outward[i]);
     if (!std::isfinite(y)) continue;
     RECT bar = {static_cast<LONG>(std::lround(x - half)),
-                      static_cast<LONG>(std::lround(std::min(y, zero))),
-                      static_cast<LONG>(std::lround(x + half)),
-                      static_cast<LONG>(std::lround(std::max(y, zero)))};
+                static_cast<LONG>(std::lround(std::min(y, zero))),
+                static_cast<LONG>(std::lround(x + half)),
+                static_cast<LONG>(std::lround(std::max(y, zero)))};
     bar.right = std::max(bar.right, bar.left + 1);  // a bar at least a pixel wide
     HBRUSH brush = CreateSolidBrush(diagram.outward[i] >= 0 ? kOutwardBar : kInwardBar);
     FillRect(dc, &bar, brush);

@@ -14,7 +14,9 @@ constexpr double kSearchWidth = 1e-12;
 constexpr int kMostBisections = 200;
 constexpr int kMostGoldenSteps = 400;
 
-double Cube(double x) { return x * x * x; }
+double Cube(double x) {
+  return x * x * x;
+}
 
 // The triangle-weighted mean over the chord of the ramp (x)+ and of the step (x >= 0): Q(x) and
 // Q'(x). Beyond one step either side they are exactly the ramp and the step, taken as such so
@@ -52,8 +54,8 @@ VersineDesign ClosedDesign(double step, double L1, double L2, double fc, const V
   design.Lc = a * sums.A / fc - (L1 + L2) / 2;
   const double Lc = design.Lc;
   const double G0 = Lc + (L1 + L2) / 2;
-  const double G1 = L1 * L1 / 3 + ((L1 + Lc) * (L1 + Lc) - L1 * L1) / 2 + (L1 + Lc) * L2 / 2 +
-                    L2 * L2 / 6;
+  const double G1 =
+      L1 * L1 / 3 + ((L1 + Lc) * (L1 + Lc) - L1 * L1) / 2 + (L1 + Lc) * L2 / 2 + L2 * L2 / 6;
   design.TS = a * sums.B / sums.A - G1 / G0;
   return design;
 }
@@ -66,8 +68,8 @@ bool FitsStations(const VersineDesign& design, size_t n) {
 
 double DesignVersine(const VersineDesign& d, double s) {
   const double a = d.step;
-  const double U = d.L1 > 0 ? (MeanRamp(s - d.TS, a) - MeanRamp(s - d.SC(), a)) / d.L1
-                            : MeanStep(s - d.TS, a);
+  const double U =
+      d.L1 > 0 ? (MeanRamp(s - d.TS, a) - MeanRamp(s - d.SC(), a)) / d.L1 : MeanStep(s - d.TS, a);
   const double V = d.L2 > 0 ? (MeanRamp(s - d.CS(), a) - MeanRamp(s - d.ST(), a)) / d.L2
                             : MeanStep(s - d.CS(), a);
   return d.fc * (U - V);
@@ -103,9 +105,7 @@ double SlewSquares(const std::vector<double>& f, double step, double L1, double 
 
 bool BestFitVersine(const std::vector<double>& f, double step, double L1, double L2, double& fc) {
   const VersineSums sums = SumsOf(f);
-  auto fits = [&](double x) {
-    return FitsStations(ClosedDesign(step, L1, L2, x, sums), f.size());
-  };
+  auto fits = [&](double x) { return FitsStations(ClosedDesign(step, L1, L2, x, sums), f.size()); };
   const double largest = L1 + L2 > 0 ? 2 * step * sums.A / (L1 + L2) : sums.A;
   if (!fits(largest)) return false;
   // The smallest versine that fits: a smaller one only lengthens the curve both ways.

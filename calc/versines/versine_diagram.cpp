@@ -92,7 +92,8 @@ VersineDiagramLayout LayOutVersineDiagram(const ScreenRect& area, double fontHei
   const double panels = bottom - top - 4 * fontHeight;
   const double split = top + std::max(5.0, panels * 3 / 5);
   layout.versines = {left, top, right, split};
-  layout.slews = {left, split + 4 * fontHeight, right, std::max(split + 4 * fontHeight + 5, bottom)};
+  layout.slews = {left, split + 4 * fontHeight, right,
+                  std::max(split + 4 * fontHeight + 5, bottom)};
   layout.namesTop = layout.slews.bottom + fontHeight / 2;
   return layout;
 }

@@ -38,8 +38,8 @@ std::string VersineResultText(const VersineResult& result) {
   const SlewColumns& c = result.columns;
   for (size_t i = 0; i < result.stations.size(); ++i) {
     text += result.stations[i].name + "\t" + F1(result.stations[i].f) + "\t" + F1(result.P[i]) +
-            "\t" + F1(c.d[i]) + "\t" + F1(c.sum1[i]) + "\t" + F1(c.sum2[i]) + "\t" +
-            F1(c.slew[i]) + end;
+            "\t" + F1(c.d[i]) + "\t" + F1(c.sum1[i]) + "\t" + F1(c.sum2[i]) + "\t" + F1(c.slew[i]) +
+            end;
   }
   const VersineDesign& d = result.design;
   const double a = d.step;
@@ -49,8 +49,8 @@ std::string VersineResultText(const VersineResult& result) {
           "   L1=" + F2(d.L1) + "   Lc=" + F2(d.Lc) + "   L2=" + F2(d.L2) + end;
   text += "TS=" + F2(d.TS) + "   SC=" + F2(d.SC()) + "   CS=" + F2(d.CS()) + "   ST=" + F2(d.ST()) +
           end;
-  text += "Stations=" + std::to_string(result.stations.size()) + "   Largest slew=" +
-          F1(c.slew[largest]) + " at " + result.stations[largest].name + end;
+  text += "Stations=" + std::to_string(result.stations.size()) +
+          "   Largest slew=" + F1(c.slew[largest]) + " at " + result.stations[largest].name + end;
   return text;
 }
 

@@ -27,7 +27,7 @@ constexpr double kLeastStep = 0.1, kMostStep = 100;
 constexpr double kMostTransition = 10000;
 constexpr double kLeastR = 1, kMostR = 1000000;
 constexpr size_t kLeastStations = 5;
-constexpr double kNoCurve = 1e-9;     // |A| below this: the versines add up to 0
+constexpr double kNoCurve = 1e-9;      // |A| below this: the versines add up to 0
 constexpr double kShortCurve = -1e-9;  // Lc below this: R too small
 
 // A transition shorter than one step cannot be seen between stations.
@@ -71,7 +71,8 @@ VersineResult CalculateVersines(const VersineTexts& texts, const std::string& se
   const double L1 = TextToNum(texts.L1), L2 = TextToNum(texts.L2);
   const bool givenR = IsGiven(texts.R);
   const double R = TextToNum(texts.R);
-  if (!(step >= kLeastStep && step <= kMostStep)) problems.push_back("!Step must be from 0.1 to 100!");
+  if (!(step >= kLeastStep && step <= kMostStep))
+    problems.push_back("!Step must be from 0.1 to 100!");
   if (!TransitionReads(L1, step) || !TransitionReads(L2, step))
     problems.push_back("!L1 and L2 must each be 0 or from one step to 10000!");
   if (givenR && !(R >= kLeastR && R <= kMostR)) problems.push_back("!R must be from 1 to 1000000!");
@@ -114,7 +115,8 @@ VersineResult CalculateVersines(const VersineTexts& texts, const std::string& se
       return result;
     }
   } else if (!BestFitVersine(f, step, L1, L2, fc)) {
-    problems.push_back("!No curve with these transitions fits between the first and the last station!");
+    problems.push_back(
+        "!No curve with these transitions fits between the first and the last station!");
     return result;
   }
   result.design = ClosedDesign(step, L1, L2, fc, sums);

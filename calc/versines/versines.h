@@ -43,8 +43,8 @@ VersineReading ReadVersineLines(const std::string& selection);
 struct VersineResult {
   std::vector<std::string> problems;
   std::vector<VersineStation> stations;
-  VersineDesign design;  // in the working sign: fc > 0
-  double sign = 1;       // -1 for a curve measured with negative versines
+  VersineDesign design;   // in the working sign: fc > 0
+  double sign = 1;        // -1 for a curve measured with negative versines
   std::vector<double> P;  // the design versines
   SlewColumns columns;
 };

@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto found = typed.find(field.controlId);
     texts.push_back(found != typed.end() ? found->second : OpeningText(field, opening));
   }
-  CheckResult(VersineResultText(CalculateVersines({texts[0], texts[1], texts[2], texts[3]},
-                                                  selection)));
+  CheckResult(
+      VersineResultText(CalculateVersines({texts[0], texts[1], texts[2], texts[3]}, selection)));
   return 0;
 }
