@@ -19,6 +19,7 @@
 #define IDD_RAIL_CONNECTING  1016
 #define IDD_TRACE_ALIGNMENT  1017
 #define IDD_IMPORT_LANDXML   1018
+#define IDD_CURVE_BY_VERSINES 1019
 
 /* File menu */
 #define CMD_NEW              100
@@ -47,6 +48,7 @@
 #define CMD_RAIL_CIRCULAR    1005
 #define CMD_RAIL_CONNECTING  1006
 #define CMD_TRACE_ALIGNMENT  1007
+#define CMD_CURVE_BY_VERSINES 1008
 
 /* The editor, the main window's one child */
 #define IDC_EDITOR           111
@@ -149,5 +151,15 @@
 #define IDC_CANT             1218
 /* Import LandXML: the alignments of the file */
 #define IDC_ALIGNMENT_LIST   1221
+/* Curve by Versines: the step, the transitions, R and the diagram */
+#define IDC_LABEL_STEP       1301
+#define IDC_STEP             1302
+#define IDC_LABEL_L1         1303
+#define IDC_L1               1304
+#define IDC_LABEL_L2         1305
+#define IDC_L2               1306
+#define IDC_LABEL_VERSINE_R  1307
+#define IDC_VERSINE_R        1308
+#define IDC_VERSINE_DIAGRAM  1309
 
 #endif

@@ -14,7 +14,7 @@ source "$(dirname "$0")/common.sh"
 
 TARGETS=(text_to_num num_to_text fixed_text angle_text document_text
          trace_linear trace_circular trace_connecting rail_linear rail_circular rail_connecting
-         point_list trace_alignment landxml drawing)
+         point_list trace_alignment landxml drawing versines)
 SEEDS="$ROOT/tests/fuzz/corpus"
 CHECK_RUNS=20000      # runs per target in the test command
 CHECK_SECONDS=10      # and at most this long, so that all of them take about a minute

@@ -1,5 +1,5 @@
-// Printing and copying the alignment drawing: the same renderer as the screen, on a printer's
-// page in its own units, or into an enhanced metafile in screen pixels.
+// Printing and copying the drawing windows' pictures: the same renderer as the screen, on a
+// printer's page in its own units, or into an enhanced metafile in screen pixels.
 #include "drawing_window/drawing_export.h"
 
 #include <commdlg.h>
@@ -117,18 +117,13 @@ void DrawHeader(HDC printer, const PageFrame& page, const std::string& left,
 }
 
 // Every copy on a page of its own; false with the reason when the printer refused a step.
-bool RunDrawingJob(HDC printer, const DrawingScene& scene, const SurveyBox& box,
-                   const std::string& documentName, int copies, std::string& failure) {
+bool RunPictureJob(HDC printer, const PictureRenderer& render, const std::string& documentName,
+                   int copies, std::string& failure) {
   const PageFrame page = LayOutDrawingPage(printer);
   const int dpiX = GetDeviceCaps(printer, LOGPIXELSX);
-  DrawingFrame frame = FittedFrame(scene, box, page.area, dpiX / 96.0,
-                                   MulDiv(kLabelPoints, GetDeviceCaps(printer, LOGPIXELSY), 72));
-  char scaleText[64];
-  std::snprintf(scaleText, sizeof scaleText, "1:%.0f", RoundPaperScale(frame, scene, dpiX));
-  frame.scaleText = scaleText;
-  frame.everyLabel = true;
+  const double pixel = dpiX / 96.0;
+  const int fontHeight = MulDiv(kLabelPoints, GetDeviceCaps(printer, LOGPIXELSY), 72);
   const std::string header = documentName + "     " + Today();
-  const std::string scaleHeader = std::string("Plan ") + scaleText;
 
   DOCINFOA job{};
   job.cbSize = sizeof job;
@@ -141,8 +136,8 @@ bool RunDrawingJob(HDC printer, const DrawingScene& scene, const SurveyBox& box,
   for (int copy = 0; copy < copies && printed; ++copy) {
     printed = StartPage(printer) > 0;
     if (!printed) break;
-    DrawHeader(printer, page, header, scaleHeader);
-    RenderDrawing(printer, scene, frame);
+    const std::string headerRight = render(printer, page.area, pixel, fontHeight, dpiX);
+    DrawHeader(printer, page, header, headerRight);
     printed = EndPage(printer) > 0;
   }
   if (printed) printed = EndDoc(printer) > 0;
@@ -157,6 +152,21 @@ bool RunDrawingJob(HDC printer, const DrawingScene& scene, const SurveyBox& box,
 
 void PrintDrawing(HWND owner, const DrawingScene& scene, const SurveyBox& box,
                   const std::string& documentPath) {
+  // The plan at a round scale, named at the header's right.
+  const PictureRenderer render = [&](HDC printer, const ScreenRect& area, double pixel,
+                                     int fontHeight, int dpiX) {
+    DrawingFrame frame = FittedFrame(scene, box, area, pixel, fontHeight);
+    char scaleText[64];
+    std::snprintf(scaleText, sizeof scaleText, "1:%.0f", RoundPaperScale(frame, scene, dpiX));
+    frame.scaleText = scaleText;
+    frame.everyLabel = true;  // on paper every VPI keeps its label
+    RenderDrawing(printer, scene, frame);
+    return std::string("Plan ") + scaleText;
+  };
+  PrintPicture(owner, render, documentPath);
+}
+
+void PrintPicture(HWND owner, const PictureRenderer& render, const std::string& documentPath) {
   if (!HasDefaultPrinter()) {
     MessageBoxA(owner, Messages::kNoPrinter, Messages::kPrintCaption, MB_OK | MB_ICONERROR);
     return;
@@ -183,7 +193,7 @@ void PrintDrawing(HWND owner, const DrawingScene& scene, const SurveyBox& box,
   bool printed = false;
   {
     WaitCursor busy;
-    printed = RunDrawingJob(dialog.hDC, scene, box, PrintedDocumentName(documentPath),
+    printed = RunPictureJob(dialog.hDC, render, PrintedDocumentName(documentPath),
                             dialog.nCopies > 0 ? dialog.nCopies : 1, failure);
   }
   DeleteDC(dialog.hDC);
@@ -195,6 +205,15 @@ void PrintDrawing(HWND owner, const DrawingScene& scene, const SurveyBox& box,
 
 bool CopyDrawing(HWND owner, const DrawingScene& scene, const SurveyBox& box, int width,
                  int height) {
+  const PictureRenderer render = [&](HDC dc, const ScreenRect& area, double, int, int) {
+    RenderDrawing(dc, scene, FittedFrame(scene, box, area, 1, 13));
+    return std::string();
+  };
+  return CopyPicture(owner, render, width, height, "Alignment drawing");
+}
+
+bool CopyPicture(HWND owner, const PictureRenderer& render, int width, int height,
+                 const std::string& title) {
   if (width <= 0 || height <= 0) return false;
   HDC screen = GetDC(owner);
   // The metafile's frame in hundredths of a millimetre, from the screen's size per pixel.
@@ -204,11 +223,13 @@ bool CopyDrawing(HWND owner, const DrawingScene& scene, const SurveyBox& box, in
   const int pixelsY = GetDeviceCaps(screen, VERTRES);
   const RECT bounds = {0, 0, MulDiv(width, widthMm * 100, pixelsX > 0 ? pixelsX : 1),
                        MulDiv(height, heightMm * 100, pixelsY > 0 ? pixelsY : 1)};
-  HDC metafile = CreateEnhMetaFileA(screen, nullptr, &bounds, "Polver\0Alignment drawing\0");
+  // The description: the program's name and the picture's title, each ended by a zero.
+  const std::string description = std::string("Polver") + '\0' + title + '\0' + '\0';
+  HDC metafile = CreateEnhMetaFileA(screen, nullptr, &bounds, description.c_str());
   ReleaseDC(owner, screen);
   if (metafile == nullptr) return false;
   const ScreenRect area{0, 0, static_cast<double>(width), static_cast<double>(height)};
-  RenderDrawing(metafile, scene, FittedFrame(scene, box, area, 1, 13));
+  render(metafile, area, 1, 13, GetDeviceCaps(metafile, LOGPIXELSX));
   HENHMETAFILE picture = CloseEnhMetaFile(metafile);
   if (picture == nullptr) return false;
   if (!OpenClipboard(owner)) {

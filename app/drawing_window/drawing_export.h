@@ -1,8 +1,9 @@
-// The alignment drawing leaving the screen: on paper and on the clipboard.
+// The pictures of the drawing windows leaving the screen: on paper and on the clipboard.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "drawing/drawing_scene.h"
@@ -18,3 +19,19 @@ void PrintDrawing(HWND owner, const DrawingScene& scene, const SurveyBox& box,
 // on the clipboard. False when the clipboard could not be had.
 bool CopyDrawing(HWND owner, const DrawingScene& scene, const SurveyBox& box, int width,
                  int height);
+
+// Any picture as printing and copying draw it: fitted to `area` of a device, `pixel` device units
+// per screen pixel, labels `fontHeight` device units high; dpiX is the device's dots per inch
+// across. Returns the text at the right of the printed page's header ("Plan 1:500"), or "".
+using PictureRenderer = std::function<std::string(HDC dc, const ScreenRect& area, double pixel,
+                                                  int fontHeight, int dpiX)>;
+
+// The Print dialog, then the picture on one landscape page per copy under the header line (the
+// document's name, the date, the renderer's text). No printer, a failing dialog or a refused job
+// get a message.
+void PrintPicture(HWND owner, const PictureRenderer& render, const std::string& documentPath);
+
+// The picture drawn to width x height screen pixels as an enhanced metafile on the clipboard,
+// described as `title`. False when the clipboard could not be had.
+bool CopyPicture(HWND owner, const PictureRenderer& render, int width, int height,
+                 const std::string& title);

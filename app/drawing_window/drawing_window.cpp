@@ -13,11 +13,10 @@
 #include "common/editor_text.h"
 #include "common/messages.h"
 #include "common/wait_cursor.h"
-#include "common/window_placement.h"
 #include "drawing/drawing_scene.h"
 #include "drawing_window/drawing_export.h"
 #include "drawing_window/drawing_render.h"
-#include "resource.h"
+#include "drawing_window/picture_window.h"
 
 namespace {
 
@@ -287,9 +286,7 @@ LRESULT CALLBACK DrawingWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_LBUTTONUP: EndDrag(); return 0;
     case WM_CAPTURECHANGED: State().dragging = false; return 0;
     case WM_KEYDOWN: OnKey(window, wParam); return 0;
-    case WM_GETMINMAXINFO:
-      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {320, 240};
-      return 0;
+    case WM_GETMINMAXINFO: KeepPictureWindowSize(lParam); return 0;
     case WM_TIMER: DrawInFull(window); return 0;
     case WM_DESTROY:
       KillTimer(window, kRestTimer);
@@ -301,24 +298,7 @@ LRESULT CALLBACK DrawingWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 HWND CreateDrawingWindow() {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA windowClass{};
-  if (!GetClassInfoA(instance, kClassName, &windowClass)) {
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = DrawingWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_POLVER));
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    windowClass.lpszClassName = kClassName;
-    RegisterClassA(&windowClass);
-  }
-  // Three quarters of the screen, in its middle.
-  const int width = GetSystemMetrics(SM_CXSCREEN) * 3 / 4;
-  const int height = GetSystemMetrics(SM_CYSCREEN) * 3 / 4;
-  HWND window = CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, 0, 0, width, height,
-                                App().MainWindow, nullptr, instance, nullptr);
-  if (window != nullptr) CenterWindow(window);
-  return window;
+  return CreatePictureWindow(kClassName, kTitle, DrawingWindowProc);
 }
 
 }  // namespace
@@ -344,9 +324,5 @@ void ShowAlignmentDrawing(HWND dialog, const AlignmentTexts& texts) {
   state.dragging = false;
   FitAgain(state.window);
   state.preview = false;
-  if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
-  ShowWindow(state.window, SW_SHOW);
-  SetForegroundWindow(state.window);
-  SetFocus(state.window);
-  Redraw(state.window);
+  BringUpPictureWindow(state.window);
 }

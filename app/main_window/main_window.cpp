@@ -4,6 +4,7 @@
 
 #include "alignment_dialog/alignment_dialog.h"
 #include "calculator_dialogs/dialog_procs.h"
+#include "calculator_dialogs/versines_dialog.h"
 #include "common/app_state.h"
 #include "common/editor_text.h"
 #include "common/messages.h"
@@ -111,6 +112,7 @@ void OnCommand(int id, int code) {
     case CMD_RAIL_LINEAR: RunDialog(IDD_RAIL_LINEAR, RailLinearDialog); break;
     case CMD_RAIL_CIRCULAR: RunDialog(IDD_RAIL_CIRCULAR, RailCircularDialog); break;
     case CMD_RAIL_CONNECTING: RunDialog(IDD_RAIL_CONNECTING, RailConnectingDialog); break;
+    case CMD_CURVE_BY_VERSINES: RunDialog(IDD_CURVE_BY_VERSINES, CurveByVersinesDialog); break;
     default: break;
   }
 }

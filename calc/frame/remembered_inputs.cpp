@@ -12,7 +12,8 @@ RememberedInputs InitialInputs() {
   for (double& number : inputs.Number) number = 0.0;
   inputs.Number[RailBase] = kInitialRailBase;
   inputs.XBeforeY = false;
-  return inputs;  // the names start empty
+  inputs.Name[VersineStep] = "10";  // the usual step of a 20 m string
+  return inputs;  // the other names start empty
 }
 
 RememberedInputs& Remembered() {

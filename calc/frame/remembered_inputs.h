@@ -23,14 +23,15 @@ enum RememberedNumber {
 };
 // clang-format on
 
-// One remembered text per point-name field, and Trace Alignment's vertex, profile and cant lines
-// as typed.
+// One remembered text per point-name field, Trace Alignment's vertex, profile and cant lines
+// and Curve by Versines' fields, as typed.
 enum RememberedName {
   PzName,
   RpName,
   AlignmentVertices,
   AlignmentProfile,
   AlignmentCant,
+  VersineStep, VersineL1, VersineL2, VersineR,  // Curve by Versines' fields as typed
   RememberedNameCount
 };
 
@@ -40,7 +41,8 @@ struct RememberedInputs {
   bool XBeforeY;  // point lists read and write X before Y (the Trace dialogs' check box)
 };
 
-// The values at program start: every number 0 except B_rl (0.76), every name empty, Y before X.
+// The values at program start: every number 0 except B_rl (0.76), every name empty except the
+// versines' step ("10"), Y before X.
 RememberedInputs InitialInputs();
 
 // The one record that lives for the whole run.

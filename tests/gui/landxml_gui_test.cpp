@@ -1026,7 +1026,9 @@ TEST_F(LandXml, TransitionDesignFileIsTakenOverCalculatedAndExportedBack) {
   Fill(kTypedPK, kTypedVertices, kTypedProfile);
   ImportFrom(Write("fast line.xml", LandXmlFile(bloss)));
   HWND cant = GetDlgItem(dialog, IDC_CANT);
-  const std::string cantLines = "100 0 cosine\r\n180 120\r\n300 120 cosine\r\n380 0";
+  // rotationPoint="center" comes with the pivot line, and goes back out with it.
+  const std::string cantLines =
+      "pivot centre 1.435\r\n100 0 cosine\r\n180 120\r\n300 120 cosine\r\n380 0";
   EXPECT_TRUE(WaitForText(cant, cantLines));
   const std::string vertices = FieldTexts().vertices;
   const std::vector<std::string> lines = Lines(vertices);

@@ -18,6 +18,7 @@
 
 #include "alignment/alignment_cant.h"
 #include "alignment/alignment_report.h"
+#include "versines/versine_report.h"
 
 namespace {
 
@@ -48,6 +49,10 @@ const GoldenBlock kBlocks[] = {
      [](const Sections& in) { return AlignmentSetOutBlock(AlignmentInputs(in), Selection(in)); }},
     {"alignment list cant",
      [](const Sections& in) { return AlignmentCantBlock(AlignmentInputs(in), Selection(in)); }},
+    {"versines",
+     [](const Sections& in) {
+       return VersinesBlock({in.at("step"), in.at("L1"), in.at("L2"), in.at("R")}, Selection(in));
+     }},
 };
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {

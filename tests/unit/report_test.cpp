@@ -44,7 +44,8 @@ TEST(RememberedInputs, StartAsZeroEmptyAndRailBase) {
     SCOPED_TRACE(i);
     EXPECT_EQ(start.Number[i], i == RailBase ? 0.76 : 0.0);
   }
-  for (int i = 0; i < RememberedNameCount; ++i) EXPECT_EQ(start.Name[i], "");
+  for (int i = 0; i < RememberedNameCount; ++i)
+    EXPECT_EQ(start.Name[i], i == VersineStep ? "10" : "");
 }
 
 TEST(RememberedInputs, OneRecordLastsTheWholeRun) {
