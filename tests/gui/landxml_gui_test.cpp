@@ -476,6 +476,17 @@ class LandXml : public PolverTest {
     WaitUntilGone(open);
   }
 
+  // "Export..." and the name chosen in its Save dialog; true once the file `written` exists.
+  bool ExportAs(const std::string& chosen, const std::string& written) {
+    PressButton(dialog, IDC_EXPORT_LANDXML);
+    HWND save = WaitForDialogWith(Pid(), kExportCaption, kFileNameField);
+    if (!save) return false;
+    ChooseFile(save, chosen);
+    WaitUntilGone(save);
+    for (int waited = 0; !Exists(written) && waited < 10000; waited += 50) Sleep(50);
+    return Exists(written);
+  }
+
   // The message box that must come next, with its caption and text; answered with OK.
   void ExpectMessage(const char* caption, const std::string& text) {
     HWND box = WaitForDialogWith(Pid(), caption, kMessageText);
@@ -805,13 +816,7 @@ TEST_F(LandXml, ExportIsReadBackByTheImportAndByAnotherParser) {
   Fill("1000", vertices, profile);
   // "&" is the one character of a file name that XML must escape in the alignment's name.
   const std::string exported = Path("yard & siding.xml");
-  PressButton(dialog, IDC_EXPORT_LANDXML);
-  HWND save = WaitForDialogWith(Pid(), kExportCaption, kFileNameField);
-  ASSERT_NE(nullptr, save);
-  ChooseFile(save, Path("yard & siding"));  // the extension comes from the dialog
-  WaitUntilGone(save);
-  for (int waited = 0; !Exists(exported) && waited < 10000; waited += 50) Sleep(50);
-  ASSERT_TRUE(Exists(exported));
+  ASSERT_TRUE(ExportAs(Path("yard & siding"), exported));  // the extension comes from the dialog
   EXPECT_EQ(1, EntryCount(folder));
 
   // MSXML's own parser: LandXML 1.2 in its namespace, every element in it.
@@ -932,13 +937,7 @@ TEST_F(LandXml, CantImportedWithItsSideAndExportedBack) {
 
   // Export, then the same lines back from the file; a file without a cant empties the field.
   const std::string exported = Path("siding export.xml");
-  PressButton(dialog, IDC_EXPORT_LANDXML);
-  HWND save = WaitForDialogWith(Pid(), kExportCaption, kFileNameField);
-  ASSERT_NE(nullptr, save);
-  ChooseFile(save, exported);
-  WaitUntilGone(save);
-  for (int waited = 0; !Exists(exported) && waited < 10000; waited += 50) Sleep(50);
-  ASSERT_TRUE(Exists(exported));
+  ASSERT_TRUE(ExportAs(exported, exported));
   ImportFrom(Write("siding.xml", LandXmlFile(Siding(kSidingElements))));
   EXPECT_TRUE(WaitForText(field, ""));
   ImportFrom(exported);
@@ -977,13 +976,7 @@ TEST_F(LandXml, ElementDesignFileIsTakenOverAsElementsAndCalculated) {
 TEST_F(LandXml, ElementAlignmentIsExportedAndTakenBack) {
   Fill("0", kWorkedElements, "");
   const std::string exported = Path("branch.xml");
-  PressButton(dialog, IDC_EXPORT_LANDXML);
-  HWND save = WaitForDialogWith(Pid(), kExportCaption, kFileNameField);
-  ASSERT_NE(nullptr, save);
-  ChooseFile(save, Path("branch"));
-  WaitUntilGone(save);
-  for (int waited = 0; !Exists(exported) && waited < 10000; waited += 50) Sleep(50);
-  ASSERT_TRUE(Exists(exported));
+  ASSERT_TRUE(ExportAs(Path("branch"), exported));
   const std::string bytes = FileBytes(exported);
   EXPECT_NE(std::string::npos, bytes.find("radiusStart=\"500\" radiusEnd=\"1200\"")) << bytes;
 
@@ -1040,13 +1033,7 @@ TEST_F(LandXml, TransitionDesignFileIsTakenOverCalculatedAndExportedBack) {
   EXPECT_NE(std::string::npos, calc.find("\r\n2 bloss\t100.0000\t3000.0000\t6100.0000\t")) << calc;
 
   const std::string exported = Path("fast line export.xml");
-  PressButton(dialog, IDC_EXPORT_LANDXML);
-  HWND save = WaitForDialogWith(Pid(), kExportCaption, kFileNameField);
-  ASSERT_NE(nullptr, save);
-  ChooseFile(save, exported);
-  WaitUntilGone(save);
-  for (int waited = 0; !Exists(exported) && waited < 10000; waited += 50) Sleep(50);
-  ASSERT_TRUE(Exists(exported));
+  ASSERT_TRUE(ExportAs(exported, exported));
   Fill(kTypedPK, kTypedVertices, kTypedProfile);
   WriteText(cant, "5 0\r\n9 10");
   ImportFrom(exported);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <random>
 #include <string>
 
@@ -13,14 +12,9 @@
 #include "alignment/element_chain.h"
 #include "alignment/transition_laws.h"
 #include "geometry.h"
+#include "shortest_text.h"
 
 namespace {
-
-std::string Number(double x) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%.17g", x);
-  return text;
-}
 
 // f and F of each law at t = 1/4 and 3/4, worked by hand from the laws' formulas.
 TEST(TransitionLaws, Table) {
@@ -115,9 +109,9 @@ TEST(TransitionLaws, EveryLawAgreesWithAnIndependentQuadrature) {
       const double Y = 1e5 * r.unit(r.random), X = 1e5 * r.unit(r.random);
       const double degrees = 360 * r.unit(r.random);
       if (R1 == R2) continue;
-      const std::string line = std::string(law.word) + " " + Number(L) + " " + Number(R1) + " " +
-                               Number(R2) + " " + Number(Y) + " " + Number(X) + " " +
-                               Number(degrees);
+      const std::string line = std::string(law.word) + " " + ShortestText(L) + " " +
+                               ShortestText(R1) + " " + ShortestText(R2) + " " + ShortestText(Y) +
+                               " " + ShortestText(X) + " " + ShortestText(degrees);
       const ElementChainReading reading = ReadElementChain(line, 0, false);
       ASSERT_TRUE(reading.problems.empty()) << line;
       const ChainElement& e = reading.chain.elements[0];
@@ -144,9 +138,10 @@ TEST(TransitionLaws, ProjectingASetOutPointGivesItsChainageAndOffset) {
       // the chain comes back near another.
       const double R1 = r.Radius(300), R2 = r.Radius(300), L = 20 + 80 * r.unit(r.random);
       if (R1 == R2) continue;
-      const std::string text = "straight 50 " + Number(1e4 * r.unit(r.random)) + " 0 " +
-                               Number(360 * r.unit(r.random)) + "\n" + law.word + " " + Number(L) +
-                               " " + Number(R1) + " " + Number(R2) + "\nstraight 50";
+      const std::string text = "straight 50 " + ShortestText(1e4 * r.unit(r.random)) + " 0 " +
+                               ShortestText(360 * r.unit(r.random)) + "\n" + law.word + " " +
+                               ShortestText(L) + " " + ShortestText(R1) + " " + ShortestText(R2) +
+                               "\nstraight 50";
       const ElementChainReading reading = ReadElementChain(text, 0, false);
       ASSERT_TRUE(reading.problems.empty()) << text;
       for (int point = 0; point < 10; ++point) {
