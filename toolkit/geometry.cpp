@@ -67,6 +67,17 @@ std::string FixedText(double x, int n) {
   return wholeText + "." + fractionText;
 }
 
+std::string UnsignedZero(std::string figure) {
+  if (!figure.empty() && (figure[0] == '-' || figure[0] == '+') &&
+      figure.find_first_not_of("0.", 1) == std::string::npos)
+    figure.erase(0, 1);
+  return figure;
+}
+
+std::string UnsignedFixedText(double x, int n) {
+  return UnsignedZero(FixedText(x, n));
+}
+
 // Degrees, minutes and seconds truncated to hundredths after adding half a hundredth of a
 // second, so each part rounds to nearest with carries upwards. All three stay doubles: a
 // non-finite angle is never converted to an integer (NaN gives "NAN'NAN'NAN'"). The sign

@@ -19,6 +19,12 @@ double DirAngle(double dy, double dx);  // 0 <= angle <= TimesPi(2); DirAngle(0,
 // x with exactly n decimals, rounded half away from zero ("-0.0000", "NAN.0NAN", "INF.0NAN").
 std::string FixedText(double x, int n);
 
+// A printed figure that is all zeros, without its sign ("-0.0" and "+0.00" give "0.0" and
+// "0.00"); any other text as it is. FixedText(x, n) through it: a value that rounds to zero
+// prints as zero, never as "-0.0".
+std::string UnsignedZero(std::string figure);
+std::string UnsignedFixedText(double x, int n);
+
 // Radians as degrees, minutes and seconds rounded to hundredths of a second, each followed by
 // "'": " 45' 30' 0'". The sign goes on the degrees, also when they are 0 ("-0' 30' 0'" for
 // -0.5 degrees); NaN gives "NAN'NAN'NAN'", infinity " INF'NAN'NAN'".

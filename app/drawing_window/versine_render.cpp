@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "drawing_window/drawing_gdi.h"
+#include "geometry.h"
 #include "versines/versine_report.h"
 
 namespace {
@@ -131,7 +132,7 @@ void DrawSlews(HDC dc, const VersineDiagram& diagram, const ScreenRect& panel,
   }
   const double labelWidth = TextSize(dc, "-000.0").cx + frame.fontHeight / 2.0;
   for (size_t i : LabelledSlews(diagram.outward, apart, labelWidth)) {
-    const std::string value = UnsignedZeroText(diagram.sign * diagram.outward[i], 1);
+    const std::string value = UnsignedFixedText(diagram.sign * diagram.outward[i], 1);
     const SIZE size = TextSize(dc, value);
     const double x = StationX(panel, i, n) - size.cx / 2.0;
     const double y = ValueY(panel, axis, diagram.outward[i]);

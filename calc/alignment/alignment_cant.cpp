@@ -19,19 +19,13 @@ std::string Line(const std::string& text) {
   return text + kReportLineEnd;
 }
 
-// A value that rounds to zero without its sign: a ramp from 0 starts at "0.0", not "-0.0".
-std::string UnsignedZero(std::string text) {
-  if (!text.empty() && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
-    text.erase(0, 1);
-  return text;
-}
-
-// Cants are shown to a tenth of a millimetre, twists to a hundredth of a mm/m.
+// Cants are shown to a tenth of a millimetre, twists to a hundredth of a mm/m; a value that
+// rounds to zero without its sign (a ramp from 0 starts at "0.0", not "-0.0").
 std::string CantText(double C) {
-  return UnsignedZero(FixedText(C, 1));
+  return UnsignedFixedText(C, 1);
 }
 std::string TwistText(double twist) {
-  return UnsignedZero(FixedText(twist, 2));
+  return UnsignedFixedText(twist, 2);
 }
 
 // The value of largest absolute size seen so far (the first on a tie) and its row's chainage.

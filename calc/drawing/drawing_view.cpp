@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "geometry.h"
+
 namespace {
 
 bool PositiveFinite(double value) {
@@ -149,21 +151,13 @@ std::string TickLabel(double value, double step) {
   const int decimals = PositiveFinite(step) && step < 1 ? DecimalsOfStep(step) : 0;
   char text[64];
   std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  std::string label = text;
-  // "-0" and "-0.0" are zero.
-  if (label[0] == '-' && label.find_first_not_of("-0.") == std::string::npos) label.erase(0, 1);
-  return label;
+  return UnsignedZero(text);  // "-0" and "-0.0" are zero
 }
 
 std::string DrawingFigure(double value, int decimals, bool sign) {
   char text[64];
   std::snprintf(text, sizeof text, sign ? "%+.*f" : "%.*f", decimals, value);
-  std::string figure = text;
-  // A figure of zeros is zero, without a sign.
-  if ((figure[0] == '-' || figure[0] == '+') &&
-      figure.find_first_not_of("0.", 1) == std::string::npos)
-    figure.erase(0, 1);
-  return figure;
+  return UnsignedZero(text);  // a figure of zeros is zero, without a sign
 }
 
 double LabelledTickStep(double from, double to, double unitsApart, double charWidth) {

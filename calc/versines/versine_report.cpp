@@ -7,19 +7,12 @@
 #include "geometry.h"
 #include "number_text.h"
 
-std::string UnsignedZeroText(double x, int n) {
-  std::string text = FixedText(x, n);
-  if (!text.empty() && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
-    text.erase(0, 1);
-  return text;
-}
-
 size_t LargestSlewStation(const VersineResult& result) {
   size_t largest = 0;
   double largestSize = -1;
   const std::vector<double>& slew = result.columns.slew;
   for (size_t i = 0; i < slew.size(); ++i) {
-    const double size = std::fabs(TextToNum(UnsignedZeroText(slew[i], 1)));
+    const double size = std::fabs(TextToNum(UnsignedFixedText(slew[i], 1)));
     if (size > largestSize) largest = i, largestSize = size;
   }
   return largest;
@@ -32,8 +25,8 @@ std::string VersineResultText(const VersineResult& result) {
     for (const std::string& problem : result.problems) text += problem + end;
     return text;
   }
-  auto F1 = [](double x) { return UnsignedZeroText(x, 1); };
-  auto F2 = [](double x) { return UnsignedZeroText(x, 2); };
+  auto F1 = [](double x) { return UnsignedFixedText(x, 1); };
+  auto F2 = [](double x) { return UnsignedFixedText(x, 2); };
   text += std::string("Station\tf\tf design\tdf\tSum 1\tSum 2\tSlew") + end;
   const SlewColumns& c = result.columns;
   for (size_t i = 0; i < result.stations.size(); ++i) {

@@ -6,8 +6,6 @@
 
 #include "versines/versines.h"
 
-// x with n decimals as the block prints it: never a negative zero ("-0.0" prints "0.0").
-std::string UnsignedZeroText(double x, int n);
 
 // The station of the slew largest in size as printed (to 0.1 mm); the first on a tie.
 size_t LargestSlewStation(const VersineResult& result);

@@ -109,6 +109,11 @@ TEST(FixedText, RoundsHalfAwayFromZero) {
     SCOPED_TRACE(NumToText(c.x) + " to " + std::to_string(c.n));
     EXPECT_EQ(c.text, FixedText(c.x, c.n));
   }
+  // The form the cant columns, the drawing and Curve by Versines print: no negative zero.
+  EXPECT_EQ("0.0000", UnsignedFixedText(-0.00001, 4));
+  EXPECT_EQ("0.0", UnsignedFixedText(-0.0, 1));
+  EXPECT_EQ("-0.1", UnsignedFixedText(-0.05, 1));
+  EXPECT_EQ("-2.50", UnsignedFixedText(-2.5, 2));
 }
 
 TEST(AngleText, RoundsToHundredthsWithCarries) {

@@ -118,14 +118,6 @@ TEST(Versines, KnownDesignsComeBackWithoutSlews) {
   }
 }
 
-TEST(Versines, FiguresNeverPrintANegativeZero) {
-  EXPECT_EQ("0.0", UnsignedZeroText(-0.04, 1));
-  EXPECT_EQ("0.0", UnsignedZeroText(-0.0, 1));
-  EXPECT_EQ("0.00", UnsignedZeroText(-0.004999, 2));
-  EXPECT_EQ("-0.1", UnsignedZeroText(-0.05, 1));
-  EXPECT_EQ("-10.0", UnsignedZeroText(-10, 1));
-}
-
 // The diagram's station names never overlap, and the slews' values keep clear of each other.
 TEST(VersineDiagram, NamesAndSlewValuesKeepApart) {
   for (double apart : {0.3, 3.0, 7.5, 40.0, 400.0}) {
