@@ -6,7 +6,6 @@
 
 #include "versines/versines.h"
 
-
 // The station of the slew largest in size as printed (to 0.1 mm); the first on a tie.
 size_t LargestSlewStation(const VersineResult& result);
 
