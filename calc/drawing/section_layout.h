@@ -65,6 +65,6 @@ struct SectionStyle {
 // The long section of the scene's profile in `area`, its labels measured with `font`. On screen a
 // label that finds no free place is left out (a grade's, too, where its grade is shorter than the
 // label); with `everyLabel` each VPI's label and the label of each grade at least as long as it is
-// drawn even then, in the least crowded place.
+// drawn even then, in the least crowded place. (Made by the placer: section_placer.cpp.)
 SectionLayout LayOutSection(const DrawingScene& scene, const ScreenRect& area,
                             const LabelFont& font, const SectionStyle& style);

@@ -1,4 +1,4 @@
-// The long section's layout, one round of it: shared by section_layout.cpp (the frame, the axes,
+// The long section's layout, one round of it: shared by section_placer.cpp (the frame, the axes,
 // the marks and the labels beside them) and section_band.cpp (the band of VPI labels above the
 // plot). Internal to the two.
 #pragma once
