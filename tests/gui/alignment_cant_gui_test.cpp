@@ -20,16 +20,21 @@ const std::string kPointLines =
     "P1 870 1180 157.20 -85\r\nP4 880 1000 - -60\r\nP5 790 1500 156.10\r\nfar 0 0 100 0\r\n";
 const std::string kCantLines = "K1 1900 -41\r\n1950 -87\r\nK3 1956 -92\r\nK4 6000 0\r\nbad\r\n";
 
+// The worked alignment and profile typed into the dialog's fields, with the cant given.
+void FillWorked(HWND dialog, const std::string& cant) {
+  WriteText(GetDlgItem(dialog, IDC_PK_START), "1000");
+  WriteText(GetDlgItem(dialog, IDC_VERTICES), kWorkedVertices);
+  WriteText(GetDlgItem(dialog, IDC_PROFILE), kWorkedProfile);
+  WriteText(GetDlgItem(dialog, IDC_CANT), cant);
+}
+
 }  // namespace
 
 TEST_F(PolverTest, AlignmentCantListsAndRememberedCant) {
   WriteText(polver.editor, kPointLines + kCantLines);
   HWND dialog = OpenAlignment(polver);
   ASSERT_NE(nullptr, dialog);
-  WriteText(GetDlgItem(dialog, IDC_PK_START), "1000");
-  WriteText(GetDlgItem(dialog, IDC_VERTICES), kWorkedVertices);
-  WriteText(GetDlgItem(dialog, IDC_PROFILE), kWorkedProfile);
-  WriteText(GetDlgItem(dialog, IDC_CANT), kWorkedCant);
+  FillWorked(dialog, kWorkedCant);
   // The dialog paints its lower controls a moment after it answers.
   Settle(dialog);
   Sleep(700);
@@ -85,10 +90,7 @@ TEST_F(PolverTest, AlignmentRailHeadShotsOnTheCantedTrack) {
   WriteText(polver.editor, shots);
   HWND dialog = OpenAlignment(polver);
   ASSERT_NE(nullptr, dialog);
-  WriteText(GetDlgItem(dialog, IDC_PK_START), "1000");
-  WriteText(GetDlgItem(dialog, IDC_VERTICES), kWorkedVertices);
-  WriteText(GetDlgItem(dialog, IDC_PROFILE), kWorkedProfile);
-  WriteText(GetDlgItem(dialog, IDC_CANT), cant);
+  FillWorked(dialog, cant);
   const AlignmentTexts texts = {"1000", kWorkedVertices, false, kWorkedProfile, cant};
   const std::string list = PressOverSelection(polver, dialog, IDC_LIST_PK_D, 0, shots.size());
   EXPECT_EQ(AlignmentListBlock(texts, shots), list);

@@ -962,15 +962,7 @@ TEST_F(LandXml, ElementDesignFileIsTakenOverAsElementsAndCalculated) {
   ExpectWorkedTable(calc);
 
   // The imported track drawn, for the eye: its elements numbered where they start.
-  SendMessageA(polver.editor, EM_SETSEL, 0, 0);
-  PressButton(dialog, IDC_DRAWING);
-  HWND drawing = WaitForWindow(Pid(), "PolverAlignmentDrawing", "Alignment drawing");
-  ASSERT_NE(nullptr, drawing);
-  Settle(drawing);
-  SaveScreenshot("landxml-elements-drawing");
-  BringToFront(drawing);
-  PressKeys("Escape");
-  EXPECT_TRUE(WaitForWindowGone(Pid(), "PolverAlignmentDrawing", "Alignment drawing"));
+  ScreenshotAlignmentDrawing(dialog, "landxml-elements-drawing");
 }
 
 TEST_F(LandXml, ElementAlignmentIsExportedAndTakenBack) {

@@ -27,15 +27,7 @@ TEST_F(PolverTest, TransitionCurvesTypedCalculatedAndDrawn) {
   EXPECT_NE(std::string::npos, calc.find("\r\n10 helmert\t750.0000\t")) << calc;
 
   // The track drawn, for the eye and the README: every element numbered where it starts.
-  SendMessageA(polver.editor, EM_SETSEL, 0, 0);
-  PressButton(dialog, IDC_DRAWING);
-  HWND drawing = WaitForWindow(Pid(), "PolverAlignmentDrawing", "Alignment drawing");
-  ASSERT_NE(nullptr, drawing);
-  Settle(drawing);
-  SaveScreenshot("transition-curves-drawing");
-  BringToFront(drawing);
-  PressKeys("Escape");
-  EXPECT_TRUE(WaitForWindowGone(Pid(), "PolverAlignmentDrawing", "Alignment drawing"));
+  ScreenshotAlignmentDrawing(dialog, "transition-curves-drawing");
   PressButton(dialog, IDCANCEL);
   EXPECT_TRUE(WaitForWindowGone(Pid(), "#32770", kAlignmentCaption));
 }
